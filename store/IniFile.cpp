@@ -1,0 +1,344 @@
+#include "store/IniFile.h"
+
+#include "text/CodePage.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace {
+
+std::string_view trim(std::string_view s)
+{
+    while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
+    while (!s.empty() && (s.back() == ' ' || s.back() == '\t')) s.remove_suffix(1);
+    return s;
+}
+
+bool readWholeFile(const std::string& path, std::string& out, bool& exists)
+{
+    exists = ::access(path.c_str(), F_OK) == 0;
+    if (!exists) return true;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return false;
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    out = ss.str();
+    return !in.bad();
+}
+
+}  // namespace
+
+std::string IniFile::fold(std::string_view name)
+{
+    std::string out(name);
+    int cp = CodePage::ansi();
+    for (size_t i = 0; i < out.size(); ++i) {
+        auto c = static_cast<uint8_t>(out[i]);
+        if (CodePage::isLeadByte(c, cp)) {
+            ++i;  // keep the trail byte, it may look like an ASCII letter
+            continue;
+        }
+        if (c >= 'A' && c <= 'Z') out[i] = static_cast<char>(c + 32);
+    }
+    return out;
+}
+
+IniFile::IniFile(std::string path) : path_(std::move(path))
+{
+    std::string text;
+    bool exists = false;
+    loadedOk_ = readWholeFile(path_, text, exists);
+    if (exists && loadedOk_) parse(text);
+    dirty_ = false;
+}
+
+IniFile::~IniFile()
+{
+    if (autoSave_ && dirty_ && !path_.empty()) save();
+}
+
+IniFile::IniFile(IniFile&& o) noexcept { *this = std::move(o); }
+
+IniFile& IniFile::operator=(IniFile&& o) noexcept
+{
+    if (this != &o) {
+        if (autoSave_ && dirty_ && !path_.empty()) save();
+        path_ = std::move(o.path_);
+        preamble_ = std::move(o.preamble_);
+        sections_ = std::move(o.sections_);
+        sectionIndex_ = std::move(o.sectionIndex_);
+        dirty_ = o.dirty_;
+        loadedOk_ = o.loadedOk_;
+        autoSave_ = o.autoSave_;
+        o.dirty_ = false;
+        o.path_.clear();
+    }
+    return *this;
+}
+
+void IniFile::parse(std::string_view text)
+{
+    clear();
+    Section* cur = nullptr;
+    size_t pos = 0;
+    while (pos < text.size()) {
+        size_t end = text.find('\n', pos);
+        if (end == std::string_view::npos) end = text.size();
+        std::string_view line = text.substr(pos, end - pos);
+        pos = end + 1;
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        std::string_view t = trim(line);
+        if (t.size() >= 2 && t.front() == '[' && t.find(']') != std::string_view::npos) {
+            std::string_view name = trim(t.substr(1, t.find(']') - 1));
+            std::string folded = fold(name);
+            auto it = sectionIndex_.find(folded);
+            if (it != sectionIndex_.end()) {
+                cur = &sections_[it->second];  // a repeated section continues the first one
+            } else {
+                sectionIndex_.emplace(folded, sections_.size());
+                sections_.push_back(Section{std::string(name), {}, {}, false});
+                cur = &sections_.back();
+            }
+            continue;
+        }
+        Entry e;
+        size_t eq = line.find('=');
+        if (eq != std::string_view::npos && !t.empty() && t.front() != ';') {
+            e.key = std::string(trim(line.substr(0, eq)));
+            e.value = std::string(line.substr(eq + 1));
+            e.isKey = !e.key.empty();
+            if (!e.isKey) e.value = std::string(line);
+        } else {
+            e.value = std::string(line);
+        }
+        if (!cur) {
+            preamble_.push_back(std::move(e));
+            continue;
+        }
+        if (e.isKey) cur->index.try_emplace(fold(e.key), cur->entries.size());
+        cur->entries.push_back(std::move(e));
+    }
+    dirty_ = true;
+}
+
+std::string IniFile::text() const
+{
+    std::string out;
+    auto put = [&out](const Entry& e) {
+        if (e.isKey) {
+            out += e.key;
+            out += '=';
+        }
+        out += e.value;
+        out += "\r\n";
+    };
+    for (const auto& e : preamble_) put(e);
+    for (const auto& s : sections_) {
+        if (s.removed) continue;
+        out += '[';
+        out += s.name;
+        out += "]\r\n";
+        for (const auto& e : s.entries) put(e);
+    }
+    return out;
+}
+
+IniFile::Section* IniFile::find(std::string_view section)
+{
+    auto it = sectionIndex_.find(fold(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+const IniFile::Section* IniFile::find(std::string_view section) const
+{
+    auto it = sectionIndex_.find(fold(section));
+    return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
+}
+
+IniFile::Section& IniFile::findOrAdd(std::string_view section)
+{
+    if (Section* s = find(section)) return *s;
+    sectionIndex_.emplace(fold(section), sections_.size());
+    sections_.push_back(Section{std::string(section), {}, {}, false});
+    return sections_.back();
+}
+
+void IniFile::reindex(Section& s)
+{
+    s.index.clear();
+    for (size_t i = 0; i < s.entries.size(); ++i)
+        if (s.entries[i].isKey) s.index.try_emplace(fold(s.entries[i].key), i);
+}
+
+bool IniFile::sectionExists(std::string_view section) const { return find(section) != nullptr; }
+
+bool IniFile::valueExists(std::string_view section, std::string_view key) const
+{
+    const Section* s = find(section);
+    return s && s->index.count(fold(key));
+}
+
+std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const
+{
+    const Section* s = find(section);
+    if (!s) return std::string(def);
+    auto it = s->index.find(fold(key));
+    return it == s->index.end() ? std::string(def) : s->entries[it->second].value;
+}
+
+long long IniFile::readInteger(std::string_view section, std::string_view key, long long def) const
+{
+    std::string v(trim(readString(section, key, "")));
+    if (v.empty()) return def;
+    int base = 10;
+    std::string digits = v;
+    bool negative = false;
+    if (!digits.empty() && (digits[0] == '-' || digits[0] == '+')) {
+        negative = digits[0] == '-';
+        digits.erase(0, 1);
+    }
+    if (digits.size() > 2 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X')) {
+        base = 16;
+        digits.erase(0, 2);
+    } else if (!digits.empty() && digits[0] == '$') {
+        base = 16;
+        digits.erase(0, 1);
+    }
+    if (digits.empty()) return def;
+    char* end = nullptr;
+    errno = 0;
+    long long n = std::strtoll(digits.c_str(), &end, base);
+    if (errno || !end || *end) return def;
+    return negative ? -n : n;
+}
+
+bool IniFile::readBool(std::string_view section, std::string_view key, bool def) const
+{
+    return readInteger(section, key, def ? 1 : 0) != 0;
+}
+
+std::vector<std::string> IniFile::sections() const
+{
+    std::vector<std::string> out;
+    for (const auto& s : sections_)
+        if (!s.removed) out.push_back(s.name);
+    return out;
+}
+
+std::vector<std::string> IniFile::keys(std::string_view section) const
+{
+    std::vector<std::string> out;
+    if (const Section* s = find(section))
+        for (const auto& e : s->entries)
+            if (e.isKey) out.push_back(e.key);
+    return out;
+}
+
+std::vector<std::pair<std::string, std::string>> IniFile::values(std::string_view section) const
+{
+    std::vector<std::pair<std::string, std::string>> out;
+    if (const Section* s = find(section))
+        for (const auto& e : s->entries)
+            if (e.isKey) out.emplace_back(e.key, e.value);
+    return out;
+}
+
+void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
+{
+    Section& s = findOrAdd(section);
+    std::string folded = fold(key);
+    auto it = s.index.find(folded);
+    if (it != s.index.end()) {
+        if (s.entries[it->second].value == value) return;
+        s.entries[it->second].value = std::string(value);
+    } else {
+        s.index.emplace(std::move(folded), s.entries.size());
+        s.entries.push_back(Entry{std::string(key), std::string(value), true});
+    }
+    dirty_ = true;
+}
+
+void IniFile::writeInteger(std::string_view section, std::string_view key, long long value)
+{
+    writeString(section, key, std::to_string(value));
+}
+
+void IniFile::writeBool(std::string_view section, std::string_view key, bool value)
+{
+    writeString(section, key, value ? "1" : "0");
+}
+
+void IniFile::eraseSection(std::string_view section)
+{
+    auto it = sectionIndex_.find(fold(section));
+    if (it == sectionIndex_.end()) return;
+    sections_[it->second].removed = true;
+    sections_[it->second].entries.clear();
+    sections_[it->second].index.clear();
+    sectionIndex_.erase(it);
+    dirty_ = true;
+}
+
+void IniFile::deleteKey(std::string_view section, std::string_view key)
+{
+    Section* s = find(section);
+    if (!s) return;
+    auto it = s->index.find(fold(key));
+    if (it == s->index.end()) return;
+    s->entries.erase(s->entries.begin() + static_cast<std::ptrdiff_t>(it->second));
+    reindex(*s);
+    dirty_ = true;
+}
+
+void IniFile::clear()
+{
+    preamble_.clear();
+    sections_.clear();
+    sectionIndex_.clear();
+    dirty_ = true;
+}
+
+bool IniFile::writeTo(const std::string& target) const
+{
+    std::string data = text();
+    int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) return false;
+    const char* p = data.data();
+    size_t left = data.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            ::close(fd);
+            return false;
+        }
+        p += n;
+        left -= static_cast<size_t>(n);
+    }
+    bool ok = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
+}
+
+bool IniFile::save(bool force)
+{
+    if (!dirty_ && !force) return true;
+    if (path_.empty()) return false;
+    // Write beside the file and rename over it, so a failed write never leaves half a file.
+    std::string tmp = path_ + ".new";
+    if (!writeTo(tmp)) {
+        std::remove(tmp.c_str());
+        return false;
+    }
+    if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
+        std::remove(tmp.c_str());
+        return false;
+    }
+    dirty_ = false;
+    return true;
+}
