@@ -1,6 +1,8 @@
 #pragma once
 #include "shell/Prompter.h"
 
+#include <QString>
+
 class QWidget;
 
 // Prompter over Qt's standard dialogs. Texts arrive in the ANSI code page and are converted here.
