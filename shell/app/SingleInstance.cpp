@@ -22,13 +22,12 @@ QString runtimeDir()
     return dir;
 }
 
-// Socket name; the user id keeps two users of one machine apart.
-QString serverName(const QString& name) { return QStringLiteral("%1-%2").arg(name).arg(::getuid()); }
 
 }  // namespace
 
 SingleInstance::SingleInstance(const QString& name, QObject* parent)
-    : QObject(parent), name_(name), lockPath_(runtimeDir() + "/" + name + ".lock")
+    : QObject(parent), name_(name), lockPath_(runtimeDir() + "/" + name + ".lock"),
+      socketPath_(runtimeDir() + "/" + name + ".sock")
 {
 }
 
@@ -55,8 +54,7 @@ bool SingleInstance::acquire(int timeoutMs)
 
 void SingleInstance::startServer()
 {
-    QString socket = serverName(name_);
-    QLocalServer::removeServer(socket);  // a crashed first copy may have left its socket file
+    QLocalServer::removeServer(socketPath_);  // a crashed first copy may have left its socket file
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
     connect(server_, &QLocalServer::newConnection, this, [this] {
@@ -68,13 +66,13 @@ void SingleInstance::startServer()
             connect(peer, &QLocalSocket::disconnected, peer, &QObject::deleteLater);
         }
     });
-    server_->listen(socket);
+    server_->listen(socketPath_);
 }
 
 bool SingleInstance::notifyFirst(int timeoutMs)
 {
     QLocalSocket socket;
-    socket.connectToServer(serverName(name_));
+    socket.connectToServer(socketPath_);
     if (!socket.waitForConnected(timeoutMs)) return false;
     socket.write("0x040A\n");
     bool ok = socket.waitForBytesWritten(timeoutMs);

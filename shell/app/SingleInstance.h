@@ -30,6 +30,7 @@ private:
 
     QString name_;
     QString lockPath_;
+    QString socketPath_;  // beside the lock, so each user (and each test) has its own
     int fd_ = -1;
     QLocalServer* server_ = nullptr;
 };
