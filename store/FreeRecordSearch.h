@@ -1,0 +1,20 @@
+#pragma once
+#include "store/RowTable.h"
+
+#include <cstddef>
+#include <optional>
+
+// Finds the row a new card entry goes into: a new row while the list is shorter than the
+// card's capacity, otherwise the first blank row from the cursor on, wrapping to the start once.
+class FreeRecordSearch {
+public:
+    // The row to use, or nothing when the card is full. An appended row gets the next caption
+    // and no texts; a reused row keeps its caption and loses its texts. `cursor` is left on a
+    // reused row (0 after a wrap that found nothing).
+    static std::optional<std::size_t> choose(RowTable& table, std::size_t capacity, std::size_t& cursor);
+    // True when every column text of the row is empty or blanks only.
+    static bool isBlank(const Row& row);
+
+private:
+    static std::optional<std::size_t> scan(const RowTable& table, std::size_t end, std::size_t& cursor);
+};
