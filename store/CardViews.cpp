@@ -100,7 +100,7 @@ CardViews::AddResult CardViews::placeMessage(const std::string& text, const std:
     const std::size_t capacity = static_cast<std::size_t>(std::max(geometry.messageCapacity, 0));
     const auto record = chooseRow(messageRecords_, capacity, messageCursor, true);
     if (!record) return cardFull();
-    const std::string sender = text.empty() ? std::string() : senderName(number);
+    const std::string sender = senderName(number, text);
     std::vector<std::string> columns{text, number, sender};
     if (status) columns.push_back(*status);
     messageRecords_.setColumns(*record, std::move(columns));
@@ -113,17 +113,11 @@ CardViews::AddResult CardViews::placeMessage(const std::string& text, const std:
     return AddResult::Added;
 }
 
-std::string CardViews::senderName(const std::string& number) const
+std::string CardViews::senderName(const std::string& number, const std::string& text) const
 {
     // A message without a number has no sender, even when some entry has no number either.
     if (number.empty()) return {};
-    for (const std::string& entry : cardNameIndex) {
-        const auto fields = EntryLine::fields(entry, 2);
-        std::string_view indexNumber = fields[1];
-        if (!indexNumber.empty() && indexNumber.front() == '+') indexNumber.remove_prefix(1);
-        if (indexNumber == number) return fields[0];
-    }
-    return {};
+    return cardNameIndex.senderName(number, text);
 }
 
 void CardViews::clearPhone()
@@ -136,14 +130,4 @@ void CardViews::clearMessages()
 {
     messageRecords_.clear();
     messageView_.clear();
-}
-
-void CardViews::rebuildCardNameIndex()
-{
-    if (phoneRecords_.empty()) return;
-    cardNameIndex.clear();
-    cardNameIndex.reserve(phoneRecords_.size());
-    for (std::size_t i = 0; i < phoneRecords_.size(); ++i) {
-        cardNameIndex.push_back(EntryLine::join({phoneRecords_.text(i, 0), phoneRecords_.text(i, 1)}));
-    }
 }

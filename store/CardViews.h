@@ -1,6 +1,7 @@
 #pragma once
 #include "store/CardGeometry.h"
 #include "store/CardReportLists.h"
+#include "store/NameIndex.h"
 #include "store/RowTable.h"
 
 #include <cstddef>
@@ -42,7 +43,7 @@ public:
     bool checkMode = false;
     CardReportLists reports;
     // Card phone entries (name, separator, number) giving message rows their sender name.
-    std::vector<std::string> cardNameIndex;
+    NameIndex cardNameIndex;
 
     // Places a card phone entry (name, number, further fields ignored) into a record row and,
     // unless the line is empty, into a view row.
@@ -56,10 +57,9 @@ public:
     // Empties the two lists of a mode.
     void clearPhone();
     void clearMessages();
-    // Rebuilds the card name index from the phone record list; nothing when the list is empty.
-    void rebuildCardNameIndex();
-    // Sender name of a message number from the card name index ("" when none matches).
-    std::string senderName(const std::string& number) const;
+    // Sender name of a message from the card name index ("" when none matches, when the text is
+    // empty, or when the message has no number).
+    std::string senderName(const std::string& number, const std::string& text) const;
 
     // True for the lines of a free record: one or two separators only.
     static bool isEmptyLine(std::string_view line);

@@ -4,7 +4,8 @@
 
 bool FreeRecordSearch::isBlank(const Row& row)
 {
-    return std::all_of(row.columns.begin(), row.columns.end(), [](const std::string& text) {
+    const std::size_t used = std::min<std::size_t>(row.columns.size(), kEntryColumns);
+    return std::all_of(row.columns.begin(), row.columns.begin() + used, [](const std::string& text) {
         return text.find_first_not_of(' ') == std::string::npos;
     });
 }

@@ -12,8 +12,11 @@ public:
     // and no texts; a reused row keeps its caption and loses its texts. `cursor` is left on a
     // reused row (0 after a wrap that found nothing).
     static std::optional<std::size_t> choose(RowTable& table, std::size_t capacity, std::size_t& cursor);
-    // True when every column text of the row is empty or blanks only.
+    // True when the entry texts of the row (name or text, and number) are empty or blanks only.
+    // Further columns (the status a message record was read with, a link) do not make a free
+    // record look used.
     static bool isBlank(const Row& row);
+    static constexpr std::size_t kEntryColumns = 2;
 
 private:
     static std::optional<std::size_t> scan(const RowTable& table, std::size_t end, std::size_t& cursor);
