@@ -1,0 +1,7 @@
+#include "sim/PinState.h"
+
+PinState& PinState::current()
+{
+    static PinState state;
+    return state;
+}
