@@ -1,0 +1,112 @@
+#include "store/CardPhoneBookDriver.h"
+
+#include "tests/support/ScriptedPrompter.h"
+#include "tests/unit/cardviews/CardTestRig.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Records what the driver shows.
+struct RecordingHost : CardDriverHost {
+    void setCardState(const std::string& text) override { states.push_back(text); }
+    void setInfo(const std::string& text) override { info = text; }
+    void advanceProgress(int amount) override { progress += amount; }
+    std::vector<std::string> states;
+    std::string info;
+    int progress = 0;
+};
+
+class PhoneDriverTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Prompter::setCurrent(&prompter);
+        rig.setPhoneRecords({{1, {"Ann", "+886912345678"}}, {2, {"Bob", "0922"}}, {5, {"Cat", "*31#"}}});
+    }
+    void TearDown() override { Prompter::setCurrent(nullptr); }
+
+    ScriptedPrompter prompter;
+    CardTestRig rig;
+    RowTable sim, simShow, msg, msgShow;
+    CardViews views{sim, simShow, msg, msgShow};
+    RecordingHost host;
+    CardPhoneBookDriver driver{views, host};
+};
+
+TEST_F(PhoneDriverTest, ReadFillsOneRowPerRecordAndShowsTheUsedOnes)
+{
+    ASSERT_TRUE(driver.read());
+    ASSERT_EQ(sim.size(), 10u);
+    ASSERT_EQ(simShow.size(), 3u);
+    EXPECT_EQ(sim.row(0).columns, (std::vector<std::string>{"Ann", "+886912345678"}));
+    EXPECT_EQ(sim.row(4).columns, (std::vector<std::string>{"Cat", "*31#"}));
+    EXPECT_EQ(sim.text(2, 0), "");
+    EXPECT_EQ(simShow.text(2, 2), "4");
+    EXPECT_EQ(views.geometry.phoneCapacity, 10);
+    EXPECT_EQ(views.geometry.alphaLength, 14);
+    EXPECT_EQ(host.info, "3 contacts");
+    EXPECT_EQ(host.progress, 10) << "one step per record for a card of under 50 records";
+    EXPECT_TRUE(host.states.empty());
+}
+
+TEST_F(PhoneDriverTest, FailedRecordReadKeepsTheRowsReadSoFar)
+{
+    rig.failRecord = 4;
+    ASSERT_TRUE(driver.read()) << "the loop ran, so the phone book counts as loaded";
+    EXPECT_EQ(sim.size(), 3u);
+    EXPECT_EQ(simShow.size(), 2u);
+    EXPECT_EQ(driver.imageSize(), 3u);
+    // The card still answers its PIN state, so the state text stays.
+    EXPECT_TRUE(host.states.empty());
+}
+
+TEST_F(PhoneDriverTest, PhoneBookOfMoreThanAThousandRecordsIsNotLoaded)
+{
+    CardTestRig big(CardImage::blank(1001, 5));
+    ASSERT_FALSE(driver.read());
+    EXPECT_EQ(sim.size(), 0u);
+    EXPECT_EQ(host.states, (std::vector<std::string>{"Too many records"}));
+    EXPECT_EQ(big.card.count(VirtualCard::kReadRecord), 0u);
+}
+
+TEST_F(PhoneDriverTest, WriteSendsOnlyTheChangedRecordsAndReadsThemBack)
+{
+    ASSERT_TRUE(driver.read());
+    rig.card.clearCounts();
+    sim.setColumns(1, {"Bobby", "0922"});    // changed name
+    sim.setColumns(2, {"Dan", "0933"});      // free record used
+    sim.setColumns(4, {"", ""});             // record emptied
+    const auto result = driver.write();
+    EXPECT_EQ(result.written, 3u);
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 3u);
+    EXPECT_EQ(host.info, "Contacts written");
+    // The views were read again from the card.
+    EXPECT_EQ(sim.text(1, 0), "Bobby");
+    EXPECT_EQ(sim.text(2, 1), "0933");
+    EXPECT_EQ(simShow.size(), 3u);
+
+    rig.card.clearCounts();
+    EXPECT_EQ(driver.write().written, 0u);
+    EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 0u) << "nothing changed, nothing written";
+}
+
+TEST_F(PhoneDriverTest, WriteStopsAtTheFirstRefusedRecord)
+{
+    ASSERT_TRUE(driver.read());
+    sim.setColumns(1, {"Bobby", "0922"});
+    sim.setColumns(3, {"Eve", "0955"});
+    rig.card.image().find(CardImage::kAdn)->updateAccess = ElementaryFile::kNever;
+    rig.card.clearCounts();
+    const auto result = driver.write();
+    EXPECT_EQ(result.written, 0u);
+    EXPECT_NE(result.status, 0);
+    EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 1u);
+    EXPECT_EQ(sim.text(1, 0), "Bobby") << "no re-read when nothing was written";
+}
+
+}  // namespace
