@@ -8,6 +8,16 @@ bash "$root/scripts/setup.sh"
 export QUILLON_HOME=${QUILLON_HOME:-$HOME/.local/share/Quillon}
 mkdir -p "$QUILLON_HOME"
 
+# Without a card reader the program uses the virtual demo card; it gets its own copy so that
+# changes written to the card last from one run to the next.
+if [ -z "${QUILLON_VIRTUAL_CARD:-}" ]; then
+  if [ ! -f "$QUILLON_HOME/demo.card" ]; then
+    cp "$build/bin/cards/demo.card" "$QUILLON_HOME/demo.card"
+  fi
+  export QUILLON_VIRTUAL_CARD="$QUILLON_HOME/demo.card"
+  export QUILLON_VIRTUAL_CARD_SAVE=${QUILLON_VIRTUAL_CARD_SAVE:-1}
+fi
+
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ] && [ "${QT_QPA_PLATFORM:-}" != "offscreen" ]; then
   echo "No display found. Run it under a virtual X server:"
   echo "  xvfb-run -a bash scripts/run.sh"

@@ -1,6 +1,7 @@
 #include "vsim/ReaderReply.h"
 
 #include <algorithm>
+#include <cstring>
 
 bool ReaderReply::isAtrQuery(const uint8_t* command, uint32_t length)
 {
@@ -16,4 +17,14 @@ uint32_t ReaderReply::deliver(const std::vector<uint8_t>& reply, uint8_t* out, u
     if (reply.size() > capacity) return kInsufficientBuffer;
     std::copy(reply.begin(), reply.end(), out);
     return kOk;
+}
+
+char* ReaderReply::writeReaderList(const std::vector<std::string>& names, char* buffer)
+{
+    if (!buffer) return buffer;
+    std::string text;
+    for (const std::string& name : names) text += (text.empty() ? "" : "\n") + name;
+    text.resize(std::min(text.size(), kListSize - 1));
+    std::memcpy(buffer, text.c_str(), text.size() + 1);
+    return buffer;
 }

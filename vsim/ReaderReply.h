@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 #include <vector>
 
 // What a reader service does with a card's answer: the pseudo-command that asks for the answer
@@ -24,4 +25,9 @@ public:
     // its size. When it does not fit nothing is written, *outLength is set to the size needed
     // and kInsufficientBuffer is returned.
     static uint32_t deliver(const std::vector<uint8_t>& reply, uint8_t* out, uint32_t* outLength);
+    // Writes the names one per line, zero-terminated, into a reader-list buffer of kListSize
+    // bytes (cut short rather than overrun); returns `buffer`.
+    static char* writeReaderList(const std::vector<std::string>& names, char* buffer);
+
+    static constexpr size_t kListSize = 10240;
 };

@@ -2,7 +2,6 @@
 
 #include "vsim/ReaderReply.h"
 
-#include <cstring>
 
 VirtualReaderService::VirtualReaderService(VirtualCard& card, std::string readerName)
     : card_(card), name_(std::move(readerName))
@@ -31,8 +30,7 @@ uint32_t VirtualReaderService::qvDisconnect(uint32_t card, uint32_t)
 
 char* VirtualReaderService::qvGetReaderList(char* buffer)
 {
-    if (buffer) std::strcpy(buffer, name_.c_str());
-    return buffer;
+    return ReaderReply::writeReaderList({name_}, buffer);
 }
 
 uint32_t VirtualReaderService::qvDoApdu(const uint8_t* command, uint32_t length, uint8_t* response,
