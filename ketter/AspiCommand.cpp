@@ -86,23 +86,29 @@ bool AspiCommand::execute(Attempt& attempt)
     return true;
 }
 
+AspiCommand::Attempt* AspiCommand::prepare(uint8_t adapter, uint8_t target, uint8_t direction, uint32_t length,
+                                            const uint8_t* buffer, const uint8_t* cdb, uint8_t cdbLength)
+{
+    auto* attempt = new Attempt;
+    SRB_ExecSCSICmd& srb = attempt->srb;
+    srb.SRB_Cmd = SC_EXEC_SCSI_CMD;
+    srb.SRB_HaId = adapter;
+    srb.SRB_Flags = direction;
+    srb.SRB_Target = target;
+    srb.SRB_BufLen = length;
+    srb.SRB_SenseLen = SENSE_LEN;
+    srb.SRB_CDBLen = cdbLength;
+    std::memcpy(srb.CDBByte, cdb, cdbLength);
+    attempt->data.assign(buffer, buffer + length);
+    srb.SRB_BufPointer = attempt->data.data();
+    return attempt;
+}
+
 uint32_t AspiCommand::run(uint8_t adapter, uint8_t target, uint8_t direction, uint32_t length, uint8_t* buffer,
                           const uint8_t* cdb, uint8_t cdbLength)
 {
     for (int round = 1;; ++round) {
-        auto* attempt = new Attempt;
-        SRB_ExecSCSICmd& srb = attempt->srb;
-        srb.SRB_Cmd = SC_EXEC_SCSI_CMD;
-        srb.SRB_HaId = adapter;
-        srb.SRB_Flags = direction;
-        srb.SRB_Target = target;
-        srb.SRB_BufLen = length;
-        srb.SRB_SenseLen = SENSE_LEN;
-        srb.SRB_CDBLen = cdbLength;
-        std::memcpy(srb.CDBByte, cdb, cdbLength);
-        attempt->data.assign(buffer, buffer + length);
-        srb.SRB_BufPointer = attempt->data.data();
-
+        Attempt* attempt = prepare(adapter, target, direction, length, buffer, cdb, cdbLength);
         if (!execute(*attempt)) {  // still pending: counts as failed, the manager keeps the attempt
             abandoned().push_back(attempt);
             if (round == 2) return 0;
@@ -110,7 +116,7 @@ uint32_t AspiCommand::run(uint8_t adapter, uint8_t target, uint8_t direction, ui
         }
         bool done = attempt->status() == SS_COMP;
         if (done && direction == SRB_DIR_IN) std::memcpy(buffer, attempt->data.data(), length);
-        bool noRetry = unitAttention(srb);
+        bool noRetry = unitAttention(attempt->srb);
         delete attempt;
         if (done) return 1;
         if (round == 2 || noRetry) return 0;

@@ -16,5 +16,7 @@ public:
     struct Attempt;
 
 private:
+    static Attempt* prepare(uint8_t adapter, uint8_t target, uint8_t direction, uint32_t length, const uint8_t* buffer,
+                            const uint8_t* cdb, uint8_t cdbLength);
     static bool execute(Attempt& attempt);
 };
