@@ -1,6 +1,7 @@
 #pragma once
 #include "store/CatalogCaptions.h"
 #include "store/RowTable.h"
+#include "store/StoreKind.h"
 
 #include <string>
 #include <vector>
@@ -15,7 +16,7 @@ class NameIndex;
 // Every row's caption is its row number (count before adding + 1).
 class CatalogRows {
 public:
-    enum class Kind { Phone, Message };
+    using Kind = StoreKind;
 
     // Text index of the catalog column of the kind's view (4 or 2).
     static std::size_t catalogColumn(Kind kind);

@@ -1,15 +1,10 @@
 #include "store/IniFile.h"
 
+#include "store/DurableFile.h"
 #include "text/CodePage.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -20,16 +15,18 @@ std::string_view trim(std::string_view s)
     return s;
 }
 
-bool readWholeFile(const std::string& path, std::string& out, bool& exists)
+// Position of the "]" that closes a section line starting with "[": the last byte when it is
+// one (a name may hold "]"), otherwise the first "]" outside a double-byte character (a Big5
+// trail byte can be "]").
+size_t closingBracket(std::string_view t)
 {
-    exists = ::access(path.c_str(), F_OK) == 0;
-    if (!exists) return true;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    out = ss.str();
-    return !in.bad();
+    if (t.size() >= 2 && t.back() == ']') return t.size() - 1;
+    const int cp = CodePage::ansi();
+    for (size_t i = 1; i < t.size(); ++i) {
+        if (t[i] == ']') return i;
+        if (CodePage::isLeadByte(static_cast<uint8_t>(t[i]), cp)) ++i;
+    }
+    return std::string_view::npos;
 }
 
 }  // namespace
@@ -49,11 +46,13 @@ std::string IniFile::fold(std::string_view name)
     return out;
 }
 
+std::string IniFile::nameKey(std::string_view name) { return fold(trim(name)); }
+
 IniFile::IniFile(std::string path) : path_(std::move(path))
 {
     std::string text;
-    bool exists = false;
-    loadedOk_ = readWholeFile(path_, text, exists);
+    const bool exists = DurableFile::exists(path_);
+    loadedOk_ = !exists || DurableFile::read(path_, text);
     if (exists && loadedOk_) parse(text);
     dirty_ = false;
 }
@@ -76,6 +75,7 @@ IniFile& IniFile::operator=(IniFile&& o) noexcept
         dirty_ = o.dirty_;
         loadedOk_ = o.loadedOk_;
         autoSave_ = o.autoSave_;
+        sectionSpacing_ = o.sectionSpacing_;
         o.dirty_ = false;
         o.path_.clear();
     }
@@ -94,9 +94,10 @@ void IniFile::parse(std::string_view text)
         pos = end + 1;
         if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         std::string_view t = trim(line);
-        if (t.size() >= 2 && t.front() == '[' && t.find(']') != std::string_view::npos) {
-            std::string_view name = trim(t.substr(1, t.find(']') - 1));
-            std::string folded = fold(name);
+        const size_t close = t.empty() || t.front() != '[' ? std::string_view::npos : closingBracket(t);
+        if (close != std::string_view::npos) {
+            std::string_view name = trim(t.substr(1, close - 1));
+            std::string folded = nameKey(name);
             auto it = sectionIndex_.find(folded);
             if (it != sectionIndex_.end()) {
                 cur = &sections_[it->second];  // a repeated section continues the first one
@@ -121,7 +122,7 @@ void IniFile::parse(std::string_view text)
             preamble_.push_back(std::move(e));
             continue;
         }
-        if (e.isKey) cur->index.try_emplace(fold(e.key), cur->entries.size());
+        if (e.isKey) cur->index.try_emplace(nameKey(e.key), cur->entries.size());
         cur->entries.push_back(std::move(e));
     }
     dirty_ = true;
@@ -145,26 +146,28 @@ std::string IniFile::text() const
         out += s.name;
         out += "]\r\n";
         for (const auto& e : s.entries) put(e);
+        const bool endsBlank = !s.entries.empty() && !s.entries.back().isKey && s.entries.back().value.empty();
+        if (sectionSpacing_ && !endsBlank) out += "\r\n";
     }
     return out;
 }
 
 IniFile::Section* IniFile::find(std::string_view section)
 {
-    auto it = sectionIndex_.find(fold(section));
+    auto it = sectionIndex_.find(nameKey(section));
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 const IniFile::Section* IniFile::find(std::string_view section) const
 {
-    auto it = sectionIndex_.find(fold(section));
+    auto it = sectionIndex_.find(nameKey(section));
     return it == sectionIndex_.end() ? nullptr : &sections_[it->second];
 }
 
 IniFile::Section& IniFile::findOrAdd(std::string_view section)
 {
     if (Section* s = find(section)) return *s;
-    sectionIndex_.emplace(fold(section), sections_.size());
+    sectionIndex_.emplace(nameKey(section), sections_.size());
     sections_.push_back(Section{std::string(section), {}, {}, false});
     return sections_.back();
 }
@@ -173,7 +176,7 @@ void IniFile::reindex(Section& s)
 {
     s.index.clear();
     for (size_t i = 0; i < s.entries.size(); ++i)
-        if (s.entries[i].isKey) s.index.try_emplace(fold(s.entries[i].key), i);
+        if (s.entries[i].isKey) s.index.try_emplace(nameKey(s.entries[i].key), i);
 }
 
 bool IniFile::sectionExists(std::string_view section) const { return find(section) != nullptr; }
@@ -181,14 +184,14 @@ bool IniFile::sectionExists(std::string_view section) const { return find(sectio
 bool IniFile::valueExists(std::string_view section, std::string_view key) const
 {
     const Section* s = find(section);
-    return s && s->index.count(fold(key));
+    return s && s->index.count(nameKey(key));
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const
 {
     const Section* s = find(section);
     if (!s) return std::string(def);
-    auto it = s->index.find(fold(key));
+    auto it = s->index.find(nameKey(key));
     return it == s->index.end() ? std::string(def) : s->entries[it->second].value;
 }
 
@@ -252,7 +255,7 @@ std::vector<std::pair<std::string, std::string>> IniFile::values(std::string_vie
 void IniFile::writeString(std::string_view section, std::string_view key, std::string_view value)
 {
     Section& s = findOrAdd(section);
-    std::string folded = fold(key);
+    std::string folded = nameKey(key);
     auto it = s.index.find(folded);
     if (it != s.index.end()) {
         if (s.entries[it->second].value == value) return;
@@ -274,9 +277,16 @@ void IniFile::writeBool(std::string_view section, std::string_view key, bool val
     writeString(section, key, value ? "1" : "0");
 }
 
+void IniFile::addSection(std::string_view section)
+{
+    if (find(section)) return;
+    findOrAdd(section);
+    dirty_ = true;
+}
+
 void IniFile::eraseSection(std::string_view section)
 {
-    auto it = sectionIndex_.find(fold(section));
+    auto it = sectionIndex_.find(nameKey(section));
     if (it == sectionIndex_.end()) return;
     sections_[it->second].removed = true;
     sections_[it->second].entries.clear();
@@ -289,7 +299,7 @@ void IniFile::deleteKey(std::string_view section, std::string_view key)
 {
     Section* s = find(section);
     if (!s) return;
-    auto it = s->index.find(fold(key));
+    auto it = s->index.find(nameKey(key));
     if (it == s->index.end()) return;
     s->entries.erase(s->entries.begin() + static_cast<std::ptrdiff_t>(it->second));
     reindex(*s);
@@ -304,41 +314,14 @@ void IniFile::clear()
     dirty_ = true;
 }
 
-bool IniFile::writeTo(const std::string& target) const
-{
-    std::string data = text();
-    int fd = ::open(target.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    if (fd < 0) return false;
-    const char* p = data.data();
-    size_t left = data.size();
-    while (left > 0) {
-        ssize_t n = ::write(fd, p, left);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            ::close(fd);
-            return false;
-        }
-        p += n;
-        left -= static_cast<size_t>(n);
-    }
-    bool ok = ::fsync(fd) == 0;
-    return ::close(fd) == 0 && ok;
-}
+bool IniFile::writeTo(const std::string& target) const { return DurableFile::writeFile(target, text()); }
 
 bool IniFile::save(bool force)
 {
     if (!dirty_ && !force) return true;
     if (path_.empty()) return false;
-    // Write beside the file and rename over it, so a failed write never leaves half a file.
-    std::string tmp = path_ + ".new";
-    if (!writeTo(tmp)) {
-        std::remove(tmp.c_str());
-        return false;
-    }
-    if (std::rename(tmp.c_str(), path_.c_str()) != 0) {
-        std::remove(tmp.c_str());
-        return false;
-    }
+    // Written beside the file and renamed over it, so a failed write never leaves half a file.
+    if (!DurableFile::replace(path_, text(), false)) return false;
     dirty_ = false;
     return true;
 }

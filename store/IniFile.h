@@ -44,6 +44,8 @@ public:
     void writeString(std::string_view section, std::string_view key, std::string_view value);
     void writeInteger(std::string_view section, std::string_view key, long long value);
     void writeBool(std::string_view section, std::string_view key, bool value);
+    // Adds an empty section at the end unless it exists.
+    void addSection(std::string_view section);
     void eraseSection(std::string_view section);
     void deleteKey(std::string_view section, std::string_view key);
     void clear();
@@ -55,9 +57,14 @@ public:
     bool writeTo(const std::string& target) const;
     // The destructor does not write; for files the caller saves explicitly.
     void setAutoSave(bool on) { autoSave_ = on; }
+    // text() ends every section with one empty line (unless it already ends with one).
+    void setSectionSpacing(bool on) { sectionSpacing_ = on; }
 
     // Lower-case form used for comparing names (ASCII letters only, trail bytes kept).
     static std::string fold(std::string_view name);
+    // What a section or key name is found by: without surrounding blanks, folded. Two names
+    // with the same key name the same section (or key).
+    static std::string nameKey(std::string_view name);
 
 private:
     struct Entry {
@@ -84,4 +91,5 @@ private:
     bool dirty_ = false;
     bool loadedOk_ = true;
     bool autoSave_ = true;
+    bool sectionSpacing_ = false;
 };
