@@ -50,3 +50,14 @@ uint16_t SimFiles::trailingStatusWord()
     if (bytes.size() < 2) return 0;
     return static_cast<uint16_t>(bytes[bytes.size() - 2] << 8 | bytes[bytes.size() - 1]);
 }
+
+std::vector<uint8_t> SimFiles::receivedRecord(size_t length, bool& whole)
+{
+    std::span<const uint8_t> data = response().data();
+    const size_t start = !data.empty() && data[0] == SimCommand::kReadRecord ? 1 : 0;
+    std::span<const uint8_t> rest = data.size() > start ? data.subspan(start) : std::span<const uint8_t>{};
+    whole = rest.size() >= length;
+    std::vector<uint8_t> record(length, 0xFF);
+    std::copy_n(rest.begin(), std::min(length, rest.size()), record.begin());
+    return record;
+}

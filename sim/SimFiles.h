@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <vector>
 
 // Exchanges through the shared response buffer, file selection and status judgement.
 class SimFiles {
@@ -40,6 +41,10 @@ public:
     static uint16_t readRecord(uint8_t record, uint8_t length);
     static uint16_t updateRecord(uint8_t record, std::span<const uint8_t> data);
     static uint16_t readBinary(uint8_t length);
+
+    // The record of the last READ RECORD response: it starts after an echoed instruction byte,
+    // and bytes the card did not send count as FF. `whole` is false for a short response.
+    static std::vector<uint8_t> receivedRecord(size_t length, bool& whole);
 
     // SW1 = 90, 91 or 9F.
     static bool isSuccess(uint8_t sw1) { return sw1 == 0x90 || sw1 == 0x91 || sw1 == 0x9F; }

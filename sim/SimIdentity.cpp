@@ -21,16 +21,17 @@ constexpr uint8_t kNoAddress = 0x02;       // parameter indicators: service-cent
 constexpr uint8_t kMaxAddressLength = 11;  // type byte and 10 BCD bytes
 
 // Selects `ef` under DF telecom and reads record 1; the record is empty when any step fails.
+// Readers that put the instruction byte in front of the data are understood.
 std::vector<uint8_t> readFirstRecord(uint16_t ef)
 {
     if (SimFiles::selectTelecomFile(ef) != 0 || !SimFiles::isSuccess(SimFiles::leadingSw1())) return {};
     if (SimFiles::getResponse() != 0) return {};
-    const uint8_t length = SimFiles::elementaryHeader(false).recordLength;
+    const uint8_t length = SimFiles::elementaryHeader(true).recordLength;
     if (ef == SimFiles::kMsisdn) Log::line("bLen=" + std::to_string(length));
     if (length == 0 || SimFiles::readRecord(1, length) != 0) return {};
-    std::span<const uint8_t> data = SimFiles::response().data();
-    if (data.size() < length) return {};
-    return {data.begin(), data.begin() + length};
+    bool whole = false;
+    std::vector<uint8_t> record = SimFiles::receivedRecord(length, whole);
+    return whole ? record : std::vector<uint8_t>{};
 }
 
 std::string msisdnName(std::span<const uint8_t> field)

@@ -17,19 +17,6 @@ constexpr uint8_t kExtensionLength = 0x0D;
 
 bool validRecord(uint32_t index) { return index >= 1 && index <= 0xFF; }
 
-// The record of the last READ RECORD response: it starts after an echoed instruction byte,
-// and bytes the card did not send count as FF. `whole` is false for a short response.
-std::vector<uint8_t> receivedRecord(size_t length, bool& whole)
-{
-    std::span<const uint8_t> data = SimFiles::response().data();
-    const size_t start = !data.empty() && data[0] == SimCommand::kReadRecord ? 1 : 0;
-    std::span<const uint8_t> rest = data.size() > start ? data.subspan(start) : std::span<const uint8_t>{};
-    whole = rest.size() >= length;
-    std::vector<uint8_t> record(length, 0xFF);
-    std::copy_n(rest.begin(), std::min(length, rest.size()), record.begin());
-    return record;
-}
-
 void dump(const std::string& name)
 {
     if (SimDebugDump::enabled()) SimDebugDump::save(name, SimFiles::response().bytes());
@@ -57,7 +44,7 @@ uint16_t readExtension(uint32_t index, PhoneRecordCodec::Decoded& decoded)
     }
     if (status == 0) {
         bool whole = true;
-        PhoneRecordCodec::addExtension(decoded, receivedRecord(kExtensionLength, whole));
+        PhoneRecordCodec::addExtension(decoded, SimFiles::receivedRecord(kExtensionLength, whole));
         if (!whole) decoded.intact = false;
     }
     SimPhoneBook::OpenSimPhoneFile();
@@ -104,7 +91,7 @@ uint16_t SimPhoneBook::ReadSimPhoneBook(uint32_t dwIndex, std::string& name, std
         dump("Phone_" + SimDebugDump::hexByte(dwIndex) + ".dat");
     }
     bool whole = true;
-    PhoneRecordCodec::Decoded decoded = PhoneRecordCodec::decode(receivedRecord(g.recordLength, whole), g.nameWidth);
+    PhoneRecordCodec::Decoded decoded = PhoneRecordCodec::decode(SimFiles::receivedRecord(g.recordLength, whole), g.nameWidth);
     name = decoded.name;
     if (decoded.wantsExtension()) status = readExtension(dwIndex, decoded);
     if (status != 0 && status != SimFiles::kDamagedData) {
