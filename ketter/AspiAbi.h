@@ -31,14 +31,18 @@
 #define STATUS_CHKCOND 0x02
 #define KEY_UNITATT 0x06
 
+/* The fields every request block begins with. */
+#define SRB_HEADER_FIELDS \
+    uint8_t SRB_Cmd;      \
+    uint8_t SRB_Status;   \
+    uint8_t SRB_HaId;     \
+    uint8_t SRB_Flags;    \
+    uint32_t SRB_Hdr_Rsvd;
+
 #pragma pack(push, 1)
 
 typedef struct {
-    uint8_t SRB_Cmd;
-    uint8_t SRB_Status;
-    uint8_t SRB_HaId;
-    uint8_t SRB_Flags;
-    uint32_t SRB_Hdr_Rsvd;
+    SRB_HEADER_FIELDS
     uint8_t HA_Count;
     uint8_t HA_SCSI_ID;
     uint8_t HA_ManagerId[16];
@@ -48,11 +52,7 @@ typedef struct {
 } SRB_HAInquiry;
 
 typedef struct {
-    uint8_t SRB_Cmd;
-    uint8_t SRB_Status;
-    uint8_t SRB_HaId;
-    uint8_t SRB_Flags;
-    uint32_t SRB_Hdr_Rsvd;
+    SRB_HEADER_FIELDS
     uint8_t SRB_Target;
     uint8_t SRB_Lun;
     uint8_t SRB_DeviceType;
@@ -60,11 +60,7 @@ typedef struct {
 } SRB_GDEVBlock;
 
 typedef struct {
-    uint8_t SRB_Cmd;
-    uint8_t SRB_Status;
-    uint8_t SRB_HaId;
-    uint8_t SRB_Flags;
-    uint32_t SRB_Hdr_Rsvd;
+    SRB_HEADER_FIELDS
     uint8_t SRB_Target;
     uint8_t SRB_Lun;
     uint16_t SRB_Rsvd1;
@@ -81,11 +77,7 @@ typedef struct {
 } SRB_ExecSCSICmd;
 
 typedef struct {
-    uint8_t SRB_Cmd;
-    uint8_t SRB_Status;
-    uint8_t SRB_HaId;
-    uint8_t SRB_Flags;
-    uint32_t SRB_Hdr_Rsvd;
+    SRB_HEADER_FIELDS
     uint8_t SRB_Target;
     uint8_t SRB_Lun;
     uint32_t SRB_Timeout;

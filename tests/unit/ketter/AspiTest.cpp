@@ -48,6 +48,14 @@ protected:
         KetterOutput::setSink(nullptr);
         Platform::clearForced();
     }
+    // Two adapters, the reader on adapter 1 at target 3; manager ready.
+    static void readerAtAdapter1Target3()
+    {
+        fakeAspi().supportInfo = (SS_COMP << 8) | 2;
+        fakeAspi().adapterUnique3 = {8, 8};
+        fakeAspi().targets = {{1, 3}};
+        ASSERT_EQ(InitASPI(), 1u);
+    }
     // Manager ready and the reader found at adapter 0, target 0.
     static void openReader()
     {
@@ -142,10 +150,7 @@ TEST_F(Aspi, ScanFindsTheFirstDirectAccessTarget)
 
 TEST_F(Aspi, FoundReaderIsReportedOnTheDebugOutput)
 {
-    fakeAspi().supportInfo = (SS_COMP << 8) | 2;
-    fakeAspi().adapterUnique3 = {8, 8};
-    fakeAspi().targets = {{1, 3}};
-    ASSERT_EQ(InitASPI(), 1u);
+    readerAtAdapter1Target3();
     EXPECT_EQ(OpenRV570X(nullptr), -1);
     EXPECT_TRUE(debugLines.empty());
     EXPECT_EQ(OpenRV570X("reader"), 19);
@@ -200,10 +205,7 @@ TEST_F(Aspi, RetryRule)
 
 TEST_F(Aspi, LegacyCommandsUseTheRememberedAddress)
 {
-    fakeAspi().supportInfo = (SS_COMP << 8) | 2;
-    fakeAspi().adapterUnique3 = {8, 8};
-    fakeAspi().targets = {{1, 3}};
-    ASSERT_EQ(InitASPI(), 1u);
+    readerAtAdapter1Target3();
     ASSERT_EQ(OpenRV570X("reader"), 19);
 
     const uint8_t data[5] = {1, 2, 3, 4, 5};
