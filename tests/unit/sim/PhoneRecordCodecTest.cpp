@@ -158,4 +158,23 @@ TEST_F(PhoneRecordCodecTest, RecordsShorterThanTheFixedPartDecodeNothing)
     }
 }
 
+TEST_F(PhoneRecordCodecTest, ArbitraryRecordsStayInsideTheirBytes)
+{
+    // Every record length from 0 to 60 filled with bytes that look like formats, counts and
+    // type bytes; run under the sanitizers this shows any read outside the record.
+    CodePage::setAnsi(950);
+    const uint8_t pattern[] = {0x81, 0xFE, 0x82, 0x80, 0x91, 0x1B, 0x4E, 0xFF, 0x11, 0x00, 0xA3, 0x0B};
+    for (size_t length = 0; length <= 60; ++length) {
+        for (size_t shift = 0; shift < sizeof pattern; ++shift) {
+            std::vector<uint8_t> record(length);
+            for (size_t i = 0; i < length; ++i) record[i] = pattern[(i + shift) % sizeof pattern];
+            const int width = static_cast<int>(length) - 14;
+            PhoneRecordCodec::Decoded d = PhoneRecordCodec::decode(record, width);
+            EXPECT_LE(d.name.size(), PhoneRecordCodec::kNameMax);
+            EXPECT_LE(d.digits.size(), PhoneRecordCodec::kMainPlaces);
+            if (width < 0) EXPECT_FALSE(d.intact);
+        }
+    }
+}
+
 }  // namespace

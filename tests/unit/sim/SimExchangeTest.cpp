@@ -36,7 +36,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, CommandBytes, testing::Values(
     CommandCase{"change", [] { return SimCommand::changeChv(1, SimPin::pinBlock("0000"), SimPin::pinBlock("98765")); },
                 "A0 24 00 01 10 30 30 30 30 FF FF FF FF 39 38 37 36 35 FF FF FF"},
     CommandCase{"disable", [] { return SimCommand::disableChv1(SimPin::pinBlock("1")); }, "A0 26 00 01 08 31 FF FF FF FF FF FF FF"},
-    CommandCase{"enable", [] { return SimCommand::enableChv1(SimPin::pinBlock("1")); }, "A0 28 00 01 08 31 FF FF FF FF FF FF FF"}));
+    CommandCase{"enable", [] { return SimCommand::enableChv1(SimPin::pinBlock("1")); }, "A0 28 00 01 08 31 FF FF FF FF FF FF FF"},
+    CommandCase{"answer to reset", [] { return SimCommand::answerToReset(); }, "00 02 00 00 02 00 00"}));
 
 // A service whose answer the test decides.
 class RawService : public ReaderService {

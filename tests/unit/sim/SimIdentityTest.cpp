@@ -77,6 +77,20 @@ INSTANTIATE_TEST_SUITE_P(Cases, OwnNumber, testing::Values(
     MsisdnCase{1251, "81 02 08 9F A0 FF FF FF FF FF FF FF FF FF 02 81 21", "\xCF\xD0", "12"},
     MsisdnCase{950, "", "", ""}));
 
+TEST_F(SimIdentityTest, EchoingReadersGiveTheSameIdentity)
+{
+    card.setRecord(kMsisdn, 1, hexBytes("4D 65 FF FF FF FF FF FF FF FF FF FF FF FF 03 81 21 43"));
+    card.setRecord(kSmsp, 1, hexBytes("FF FF FF FF FF FF FF FF FF FF FF FF FD FF FF FF FF FF FF FF FF FF FF FF FF "
+                                      "05 91 88 96 21 F3 FF FF FF FF FF FF"));
+    card.reader.echoInstruction = true;
+    std::string name, number;
+    EXPECT_EQ(SimIdentity::GetSimCardMSISDN(&name, &number), 4u);
+    EXPECT_EQ(name + "/" + number, "Me/1234");
+    SimIdentity::Address address{};
+    EXPECT_EQ(SimIdentity::GetSimCardSMSP(&address), 7u);
+    EXPECT_EQ(address[4], 0x21);
+}
+
 TEST_F(SimIdentityTest, OwnNumberNeedsBothOutputs)
 {
     std::string name;
