@@ -119,3 +119,42 @@ TEST(CardTool, BadArgumentsExitWithTwo)
 }
 
 }  // namespace
+
+namespace {
+
+const std::string kCardEnv =
+    std::string("TZ=UTC QUILLON_CODEPAGE=950 QUILLON_VIRTUAL_CARD='") + QUILLON_TEST_DATA + "/sms/messages.card'";
+
+TEST(CardTool, ReadsTheMessagesOfAVirtualCard)
+{
+    const CardToolRun run = CardToolRun::of({"read", "messages", "--pin", "1234"}, kCardEnv);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out,
+              "iccid=8986001234567890123\nowner=Owner\nown_number=886912345678\nsca=07918896200000F0FFFFFFFF\n"
+              "\nrecord=1\nstatus=1\nnumber=0912345678\ndcs=08\ntime=2024-03-15 04:30:45\ntext=\xE4\xB8\xAD\xE6\x96\x87\n"
+              "\nrecord=3\nstatus=7\nnumber=0987654321\ndcs=00\ntime=\ntext=Call me\n"
+              "\nrecord=4\nstatus=1\nnumber=091234567\ndcs=00\ntime=\ntext=\n"
+              "\nrecord=5\nstatus=3\nnumber=123\ndcs=00\ntime=2024-03-16 10:05:42\ntext=1\xE2\x82\xAC\\nB\n");
+}
+
+TEST(CardTool, CardFailuresExitWithOne)
+{
+    struct Case {
+        const char* name;
+        std::vector<std::string> args;
+        std::string message;
+    } const cases[] = {
+        {"PIN needed", {"read", "identity"}, "needs its PIN"},
+        {"PIN refused", {"read", "identity", "--pin", "9999"}, "PIN was refused"},
+        {"no such reader", {"read", "messages", "--pin", "1234", "--reader", "nobody"}, "\"nobody\" failed, status"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const CardToolRun run = CardToolRun::of(c.args, kCardEnv);
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_EQ(run.out, "");
+        EXPECT_NE(run.err.find(c.message), std::string::npos) << run.err;
+    }
+}
+
+}  // namespace
