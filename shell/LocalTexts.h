@@ -47,7 +47,8 @@ public:
     // True when a language file was found and read.
     bool fileLoaded() const { return file_ != nullptr; }
 
-    // The localised main window caption, also the caption of the progress dialog.
+    // The localised main window caption ("Quillon" until one is applied), also the caption of
+    // the progress dialog.
     const std::string& applicationTitle() const { return applicationTitle_; }
     void setApplicationTitle(std::string title) { applicationTitle_ = std::move(title); }
 
@@ -88,7 +89,7 @@ private:
     std::string code_;
     std::string path_;
     std::string helpFile_;
-    std::string applicationTitle_;
+    std::string applicationTitle_ = "Quillon";
     std::shared_ptr<const IniFile> file_;
     std::array<std::string, maxHints + 1> hints_{};
 };
