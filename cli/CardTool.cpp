@@ -1,5 +1,6 @@
 #include "cli/CardTool.h"
 
+#include "cli/CheckStore.h"
 #include "cli/CliError.h"
 #include "cli/DecodeCommand.h"
 #include "cli/EncodeCommand.h"
@@ -29,6 +30,7 @@ int CardTool::run(const std::vector<std::string>& args, std::ostream& out, std::
         usage(err);
         return CliError::kUsageExit;
     }
+    if (args[0] == "check-store") return runCheckStore(std::vector<std::string>(args.begin() + 1, args.end()), out, err);
     try {
         for (const Command& command : kCommands) {
             if (args[0] != command.name) continue;
@@ -49,5 +51,6 @@ void CardTool::usage(std::ostream& err)
     err << "usage: quillon-card decode adn|ext1|msisdn|smsp|iccid|sms HEX\n"
            "       quillon-card encode adn --record-length N --name TEXT --number TEXT\n"
            "       quillon-card encode sms --record-length N --text TEXT [--number DIGITS] [--status S] [--sca HEX]\n"
-           "       quillon-card read identity|phonebook|messages [--reader NAME] [--pin PIN]\n";
+           "       quillon-card read identity|phonebook|messages [--reader NAME] [--pin PIN]\n"
+           "       quillon-card check-store FILE\n";
 }

@@ -6,8 +6,6 @@
 
 #include <cerrno>
 #include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -44,12 +42,20 @@ bool DurableFile::exists(const std::string& path) {
 }
 
 bool DurableFile::read(const std::string& path, std::string& out) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream ss;
-    ss << in.rdbuf();
-    out = ss.str();
-    return !in.bad();
+    Descriptor d;
+    d.fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (d.fd < 0) return false;
+    std::string data;
+    char buf[kChunk];
+    for (;;) {
+        const ssize_t n = ::read(d.fd, buf, sizeof buf);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) return false;  // also a directory (EISDIR)
+        if (n == 0) break;
+        data.append(buf, static_cast<std::size_t>(n));
+    }
+    out = std::move(data);
+    return true;
 }
 
 void DurableFile::removeQuietly(const std::string& path) {

@@ -56,7 +56,7 @@ CatalogList PcStoreFile::parse(const IniFile& ini, StoreKind kind, const std::st
         std::erase_if(lines, [kind](const std::string& l) { return dropped(kind, l); });
         list.append(std::move(name), std::move(lines));
     }
-    list.ensure(defaultName);
+    if (!defaultName.empty()) list.ensure(defaultName);
     return list;
 }
 

@@ -27,7 +27,8 @@ public:
     static bool dropped(StoreKind kind, std::string_view line);
 
     // Loads the catalogs in file order and appends an empty `defaultName` catalog when none has
-    // that name. `out` is replaced only when the file was read (Loaded).
+    // that name (none with an empty `defaultName`). `out` is replaced only when the file was
+    // read (Loaded).
     static Status load(const std::string& path, StoreKind kind, const std::string& defaultName, CatalogList& out);
     static CatalogList parse(const IniFile& ini, StoreKind kind, const std::string& defaultName);
 
