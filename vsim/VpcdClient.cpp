@@ -30,6 +30,7 @@ bool readFully(int fd, uint8_t* p, size_t n)
         ssize_t got = ::recv(fd, p, n, 0);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) return false;
+        quickAck(fd);  // vpcd sends the length and the payload apart: acknowledge each at once
         p += got;
         n -= static_cast<size_t>(got);
     }
@@ -79,9 +80,7 @@ bool VpcdClient::readMessage(int fd, std::vector<uint8_t>& payload)
     uint8_t head[2];
     if (!readFully(fd, head, 2)) return false;
     payload.resize(static_cast<size_t>(head[0] << 8 | head[1]));
-    bool ok = payload.empty() || readFully(fd, payload.data(), payload.size());
-    quickAck(fd);
-    return ok;
+    return payload.empty() || readFully(fd, payload.data(), payload.size());
 }
 
 bool VpcdClient::writeMessage(int fd, const std::vector<uint8_t>& payload)
