@@ -1,5 +1,6 @@
 #include "shell/app/QtPrompter.h"
 
+#include "shell/app/FormTexts.h"
 #include "shell/app/QtText.h"
 
 #include <QApplication>
@@ -14,7 +15,9 @@ Prompter::Answer QtPrompter::message(Kind kind, const std::string& caption, cons
 {
     QMessageBox box(parent_);
     box.setWindowTitle(toQ(caption));
-    box.setText(toQ(text));
+    // Texts join their lines with CR, which Qt would draw as a blank; never read them as markup.
+    box.setTextFormat(Qt::PlainText);
+    box.setText(FormTexts::screenText(text));
     switch (kind) {
     case Kind::Plain: box.setStandardButtons(QMessageBox::Ok); break;
     case Kind::Warning:

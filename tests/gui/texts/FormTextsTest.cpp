@@ -3,6 +3,7 @@
 #include "shell/LocalTexts.h"
 #include "shell/app/ColumnTitles.h"
 #include "shell/app/FormTexts.h"
+#include "shell/app/QtPrompter.h"
 #include "tests/support/ScratchDir.h"
 #include "text/CodePage.h"
 
@@ -11,6 +12,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QTimer>
 #include <QMenu>
 #include <QPushButton>
 #include <QTabWidget>
@@ -18,7 +21,9 @@
 #include <QToolButton>
 #include <QTreeWidget>
 
+#include <fstream>
 #include <memory>
+#include <sstream>
 
 namespace {
 
@@ -44,6 +49,22 @@ W* named(QWidget* parent, const char* name, const QString& text = {})
     w->setObjectName(QLatin1String(name));
     if constexpr (std::is_base_of_v<QAbstractButton, W> || std::is_same_v<W, QLabel>) w->setText(text);
     return w;
+}
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// The value of `key` in `section` of a UTF-8 file, or "" when missing.
+std::string utf8Value(const std::string& path, const std::string& section, const std::string& key)
+{
+    IniFile ini;
+    ini.parse(readFile(path));
+    return ini.readString(section, key);
 }
 
 const char* const mainFile =
@@ -216,6 +237,60 @@ private slots:
         QCOMPARE(dialog.windowTitle(), QString::fromUtf8("輸入 PIN 碼"));
         QVERIFY(l1->text().endsWith("bad"));
         QCOMPARE(l2->text(), QString("ok"));
+    }
+
+    // The shipped files, read in their own code page, show the texts of their UTF-8 sources.
+    void shippedFilesShowTheirTexts_data()
+    {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<int>("codePage");
+        QTest::addColumn<int>("langId");
+        QTest::newRow("traditional") << "0" << 950 << 0x0404;
+        QTest::newRow("simplified") << "1" << 936 << 0x0804;
+        QTest::newRow("english") << "2" << 1252 << 0x0409;
+    }
+
+    void shippedFilesShowTheirTexts()
+    {
+        QFETCH(QString, code);
+        QFETCH(int, codePage);
+        QFETCH(int, langId);
+        const std::string c = code.toStdString();
+        const std::string source = std::string(QUILLON_SOURCE_DIR) + "/lang/utf8/QVSEstr" + c + ".ini";
+        dir->write("QVSEstr" + c + ".INI", readFile(std::string(QUILLON_SOURCE_DIR) + "/lang/QVSEstr" + c + ".INI"));
+        CodePage::setAnsi(codePage);
+        LocalTexts::current().load(app().path(), static_cast<uint16_t>(langId));
+        QCOMPARE(QString::fromStdString(LocalTexts::current().code()), code);
+
+        QWidget form;
+        form.setObjectName("FormSimCard");
+        auto* toSim = named<QToolButton>(&form, "btnToSim", "x");
+        auto* label = named<QLabel>(&form, "pnPCPH", "x");
+        FormTexts::applyMainWindow(&form);
+        QCOMPARE(form.windowTitle(), QString::fromUtf8(utf8Value(source, "FormSimCard", "FormSimCard")));
+        QCOMPARE(toSim->text(), QString::fromUtf8(utf8Value(source, "FormSimCard", "btnToSim")));
+        QCOMPARE(toSim->toolTip(), QString::fromUtf8(utf8Value(source, "FormSimCard", "btnToSimHint")));
+        QCOMPARE(label->text(), QString::fromUtf8(utf8Value(source, "FormSimCard", "pnPCPH")));
+        QCOMPARE(FormTexts::screenText(LocalTexts::current().hint(79)), QString::fromUtf8(utf8Value(source, "Hint", "Hint79")));
+        QVERIFY(FormTexts::screenText(LocalTexts::current().hintf(11, 2)).contains("2"));
+    }
+
+    // Message texts join lines with CR; the box shows them as separate lines and never as markup.
+    void messageBoxShowsLineBreaksAndPlainText()
+    {
+        QString shown;
+        Qt::TextFormat format = Qt::AutoText;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (!box) return;
+            shown = box->text();
+            format = box->textFormat();
+            box->accept();
+        });
+        QtPrompter prompter;
+        prompter.message(Prompter::Kind::Plain, "Caption", "Save?\r<b>PC files:</b>\rphone.LPB");
+        QCOMPARE(shown, QString("Save?\n<b>PC files:</b>\nphone.LPB"));
+        QCOMPARE(format, Qt::PlainText);
     }
 };
 
