@@ -38,13 +38,19 @@ QVSC_API uint32_t QVSC_CALL QVConnect(uint32_t hContext, const char* szReader, u
 QVSC_API uint32_t QVSC_CALL QVDisconnect(uint32_t hCard, uint32_t dwDisposition);
 
 /** Writes the reader names, one per line, zero-terminated, into pBuf (QVSC_READER_LIST_SIZE bytes).
+ *  When QUILLON_VIRTUAL_CARD names a card image, "Quillon Virtual Reader 0" comes first.
  *  Returns pBuf. */
 QVSC_API char* QVSC_CALL QVGetReaderList(char* pBuf);
 
-/** Sends one command APDU to the card in the reader last named by QVConnect, connecting on demand.
+/** Sends one command APDU to the card in the reader last named by QVConnect (the first reader
+ *  when none was named), connecting on demand. On T=0 the card's 61xx / 9Fxx come back as they
+ *  are (no automatic GET RESPONSE).
  *  *pdwRespLen: in, the capacity of pbResp; out, the bytes received (response data, then SW1 SW2).
+ *  A response larger than the capacity is not written: the result is SCARD_E_INSUFFICIENT_BUFFER
+ *  and *pdwRespLen the size needed.
  *  The pseudo-command 00 02 00 00 02 00 00 returns the card's answer to reset.
- *  Returns 0 when the exchange took place. */
+ *  Returns 0 when the exchange took place, otherwise a PC/SC error (no card, card removed,
+ *  reader or service gone); the low 16 bits of an error are never 0. */
 QVSC_API uint32_t QVSC_CALL QVSCDoAPDUCmd(const uint8_t* pbCmd, uint32_t dwCmdLen, uint8_t* pbResp,
                                           uint32_t* pdwRespLen);
 
