@@ -95,6 +95,15 @@ TEST_P(ShippedLanguageFile, EveryWindowHasItsCaptionAndTheListsTheirTitles)
             EXPECT_TRUE(file->valueExists("FormSimCard", prefix + std::to_string(i))) << path << " " << prefix << i;
 }
 
+TEST_P(ShippedLanguageFile, IsItsUtf8SourceInItsCodePageWithCrLfLines)
+{
+    std::string sourcePath = std::string(QUILLON_SOURCE_DIR) + "/lang/utf8/QVSEstr" + GetParam().code + ".ini";
+    IniFile source(sourcePath);
+    source.setAutoSave(false);
+    ASSERT_TRUE(source.sectionExists("Hint")) << sourcePath;
+    EXPECT_EQ(CodePage::fromUtf8(source.text(), GetParam().codePage), file->text()) << "run lang/utf8/convert.sh";
+}
+
 INSTANTIATE_TEST_SUITE_P(Files, ShippedLanguageFile, ::testing::ValuesIn(shippedFiles),
                          [](const auto& info) { return std::string("code") + info.param.code; });
 
