@@ -133,15 +133,6 @@ TEST(SimShortMsg, OpeningFailuresGiveTheirErrorCodes)
     }
 }
 
-ShortMsg message(const std::string& text, const std::string& number, uint32_t status)
-{
-    ShortMsg msg;
-    msg.text = text;
-    msg.number = number;
-    msg.status = status;
-    return msg;
-}
-
 TEST(SimShortMsg, WrittenRecordsReadBackFromTheCard)
 {
     struct Case {

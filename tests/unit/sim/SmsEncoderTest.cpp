@@ -14,15 +14,6 @@ const SmsTimeStamp::Stamp kStamp{0x42, 0x30, 0x51, 0x21, 0x03, 0x54, 0x00};
 const std::string kStampHex = "42 30 51 21 03 54 00";
 const std::string kHelloPadded = "05 C8 32 9B FD 06 81 40";  // "Hello" and three blanks of padding
 
-ShortMsg message(const std::string& text, const std::string& number, uint32_t status)
-{
-    ShortMsg msg;
-    msg.text = text;
-    msg.number = number;
-    msg.status = status;
-    return msg;
-}
-
 std::string built(const ShortMsg& msg, const std::vector<uint8_t>& sca, size_t length = 176)
 {
     std::vector<uint8_t> record;

@@ -1,4 +1,5 @@
 #pragma once
+#include "sim/ShortMsg.h"
 #include "text/CodePage.h"
 #include "vsim/Hex.h"
 
@@ -21,4 +22,13 @@ inline std::vector<uint8_t> smsRecord(const std::string& hex, size_t length = 17
     std::vector<uint8_t> record = Hex::bytes(hex);
     if (record.size() < length) record.resize(length, 0xFF);
     return record;
+}
+
+inline ShortMsg message(const std::string& text, const std::string& number, uint32_t status)
+{
+    ShortMsg msg;
+    msg.text = text;
+    msg.number = number;
+    msg.status = status;
+    return msg;
 }
