@@ -122,7 +122,7 @@ void IniFile::parse(std::string_view text)
             preamble_.push_back(std::move(e));
             continue;
         }
-        if (e.isKey) cur->index.try_emplace(nameKey(e.key), cur->entries.size());
+        cur->indexed = false;  // the key index is built on the first look-up
         cur->entries.push_back(std::move(e));
     }
     dirty_ = true;
@@ -172,8 +172,15 @@ IniFile::Section& IniFile::findOrAdd(std::string_view section)
     return sections_.back();
 }
 
-void IniFile::reindex(Section& s)
+const std::unordered_map<std::string, size_t>& IniFile::keyIndex(const Section& s)
 {
+    if (!s.indexed) reindex(s);
+    return s.index;
+}
+
+void IniFile::reindex(const Section& s)
+{
+    s.indexed = true;
     s.index.clear();
     for (size_t i = 0; i < s.entries.size(); ++i)
         if (s.entries[i].isKey) s.index.try_emplace(nameKey(s.entries[i].key), i);
@@ -184,15 +191,16 @@ bool IniFile::sectionExists(std::string_view section) const { return find(sectio
 bool IniFile::valueExists(std::string_view section, std::string_view key) const
 {
     const Section* s = find(section);
-    return s && s->index.count(nameKey(key));
+    return s && keyIndex(*s).count(nameKey(key));
 }
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view def) const
 {
     const Section* s = find(section);
     if (!s) return std::string(def);
-    auto it = s->index.find(nameKey(key));
-    return it == s->index.end() ? std::string(def) : s->entries[it->second].value;
+    const auto& index = keyIndex(*s);
+    auto it = index.find(nameKey(key));
+    return it == index.end() ? std::string(def) : s->entries[it->second].value;
 }
 
 long long IniFile::readInteger(std::string_view section, std::string_view key, long long def) const
@@ -256,6 +264,7 @@ void IniFile::writeString(std::string_view section, std::string_view key, std::s
 {
     Section& s = findOrAdd(section);
     std::string folded = nameKey(key);
+    keyIndex(s);
     auto it = s.index.find(folded);
     if (it != s.index.end()) {
         if (s.entries[it->second].value == value) return;
@@ -299,8 +308,9 @@ void IniFile::deleteKey(std::string_view section, std::string_view key)
 {
     Section* s = find(section);
     if (!s) return;
-    auto it = s->index.find(nameKey(key));
-    if (it == s->index.end()) return;
+    const auto& index = keyIndex(*s);
+    auto it = index.find(nameKey(key));
+    if (it == index.end()) return;
     s->entries.erase(s->entries.begin() + static_cast<std::ptrdiff_t>(it->second));
     reindex(*s);
     dirty_ = true;

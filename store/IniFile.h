@@ -75,14 +75,16 @@ private:
     struct Section {
         std::string name;
         std::vector<Entry> entries;
-        std::unordered_map<std::string, size_t> index;  // folded key -> first entry
+        mutable std::unordered_map<std::string, size_t> index;  // key name -> first entry
+        mutable bool indexed = true;                            // index matches entries
         bool removed = false;
     };
 
     Section* find(std::string_view section);
     const Section* find(std::string_view section) const;
     Section& findOrAdd(std::string_view section);
-    void reindex(Section& s);
+    static void reindex(const Section& s);
+    static const std::unordered_map<std::string, size_t>& keyIndex(const Section& s);
 
     std::string path_;
     std::vector<Entry> preamble_;  // lines before the first section

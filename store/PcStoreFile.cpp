@@ -40,9 +40,20 @@ bool PcStoreFile::dropped(StoreKind kind, std::string_view line) {
 }
 
 std::vector<std::string> PcStoreFile::readList(const IniFile& ini, std::string_view section) {
+    // Files written by the program hold the keys 1, 2, ... in order: take them in one pass and
+    // look the rest up by key.
+    auto pairs = ini.values(section);
     std::vector<std::string> out;
+    bool inOrder = true;  // keys 1 .. k-1 were the first k-1 keys of the section
     for (std::size_t k = 1;; ++k) {
-        std::string value = ini.readString(section, std::to_string(k));
+        const std::string key = std::to_string(k);
+        std::string value;
+        if (inOrder && k > pairs.size()) break;  // no key left to look for
+        if (inOrder && pairs[k - 1].first == key) value = std::move(pairs[k - 1].second);
+        else {
+            value = ini.readString(section, key);
+            inOrder = false;
+        }
         if (value.empty()) break;
         out.push_back(std::move(value));
     }

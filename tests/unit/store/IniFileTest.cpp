@@ -46,6 +46,10 @@ TEST(IniFile, NamesIgnoreCaseAndSurroundingBlanksButKeepTheirSpelling) {
     ini.writeString("MIXEDCASE", "KEY ONE", "new");
     EXPECT_EQ(ini.keys("mixedcase").front(), "Key One");
     EXPECT_EQ(ini.readString("MixedCase", "Key One"), "new");
+    IniFile fresh = parsed("[s]\nA=1\nb=2\na=3\n");
+    fresh.deleteKey("S", "a");  // the first of the two
+    EXPECT_EQ(fresh.values("s"), (std::vector<std::pair<std::string, std::string>>{{"b", "2"}, {"a", "3"}}));
+    EXPECT_EQ(fresh.readString("s", "A"), "3");
 }
 
 TEST(IniFile, WritingKeepsOrderAndProducesCrLfText) {

@@ -63,6 +63,9 @@ TEST(PcStoreFile, LoaderStopsAtGapsAndDropsPlaceholderLines) {
         {"default exists in other case", "[Catalog]\n1=d\n2=A\n", StoreKind::Phone, {"d", "A"}, {}},
         {"a name listed twice", "[Catalog]\n1=A\n2=A\n[A]\n1=a\n", StoreKind::Phone, {"A", "A", "D"}, {"a"}},
         {"no catalog section", "", StoreKind::Phone, {"D"}, {}},
+        {"keys out of order", "[Catalog]\n1=A\n[A]\n3=c\n1=a\n2=b\n", StoreKind::Phone, {"A", "D"}, {"a", "b", "c"}},
+        {"repeated key: the first counts", "[Catalog]\n1=A\n[A]\n1=a\n1=x\n2=b\n", StoreKind::Phone, {"A", "D"},
+         {"a", "b"}},
     };
     for (const auto& c : cases) {
         CatalogList list = loaded(dir, c.text, c.kind);
