@@ -1,8 +1,10 @@
 #include "dialogs/TFormPinCode.h"
 
-#include "dialogs/DialogTexts.h"
+#include "dialogs/DialogFont.h"
 #include "dialogs/PinEdit.h"
+#include "shell/LocalTexts.h"
 #include "shell/Prompter.h"
+#include "shell/app/FormTexts.h"
 #include "shell/app/QtText.h"
 #include "sim/PinCard.h"
 #include "sim/PinState.h"
@@ -20,9 +22,9 @@ TFormPinCode::TFormPinCode(PinCard& card, PinState& state, int mode, const std::
     setWindowFlags(Qt::Tool | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8("輸入 PIN 碼"));
     buildLayout();
-    DialogTexts::apply(this);
+    FormTexts::applyDialog(this, LocalTexts::DialogRule::Standard);
     designCaption_ = windowTitle();
-    DialogTexts::setDialogFont(this);
+    setDialogFont(this);
 }
 
 void TFormPinCode::buildLayout()
@@ -101,7 +103,7 @@ void TFormPinCode::btnOKClick()
 {
     std::string pin = fromQ(editPin_->text());
     if (editPin_->text().trimmed().isEmpty()) {
-        Prompter::current().message(Prompter::Kind::Plain, DialogTexts::hint(2), DialogTexts::hint(43));
+        Prompter::current().message(Prompter::Kind::Plain, LocalTexts::current().hint(2), LocalTexts::current().hint(43));
         return;
     }
     int tries = 0;
@@ -115,7 +117,7 @@ void TFormPinCode::btnOKClick()
     }
     card_.needChv1(tries);
     state_.PinTriesLeft = tries;
-    Prompter::current().message(Prompter::Kind::Plain, DialogTexts::hint(1), DialogTexts::hint(11, {tries}));
+    Prompter::current().message(Prompter::Kind::Plain, LocalTexts::current().hint(1), LocalTexts::current().hintf(11, tries));
     prepareShow();
     editPin_->setFocus();
 }

@@ -1,10 +1,13 @@
 #include "dialogs/TdlgSetPassword.h"
 
-#include "dialogs/DialogTexts.h"
+#include "dialogs/DialogFont.h"
 #include "dialogs/PinEdit.h"
+#include "shell/LocalTexts.h"
 #include "shell/Prompter.h"
+#include "shell/app/FormTexts.h"
 #include "shell/app/QtText.h"
 #include "sim/PinCard.h"
+#include "sim/SimPin.h"
 #include "sim/PinState.h"
 
 #include <QFormLayout>
@@ -20,8 +23,8 @@ TdlgSetPassword::TdlgSetPassword(PinCard& card, PinState& state, QWidget* parent
     setWindowFlags(Qt::Dialog | Qt::WindowStaysOnTopHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8("設定密碼"));
     buildLayout();
-    DialogTexts::apply(this);
-    DialogTexts::setDialogFont(this);
+    FormTexts::applyDialog(this, LocalTexts::DialogRule::CurrentPathRaw);
+    setDialogFont(this);
 }
 
 void TdlgSetPassword::buildLayout()
@@ -71,7 +74,7 @@ void TdlgSetPassword::refused()
     int tries = 0;
     card_.needChv1(tries);
     state_.PinTriesLeft = tries;
-    Prompter::current().message(Prompter::Kind::Plain, DialogTexts::hint(1), DialogTexts::hint(11, {tries}));
+    Prompter::current().message(Prompter::Kind::Plain, LocalTexts::current().hint(1), LocalTexts::current().hintf(11, tries));
     editOld_->clear();
     editOld_->setFocus();
 }
@@ -93,7 +96,7 @@ void TdlgSetPassword::btnOKClick()
         refused();
         return;
     }
-    if (card_.changeChv1(PinCard::block(oldPin), PinCard::block(fromQ(editNew_->text()))) != 0) {
+    if (card_.changeChv1(SimPin::pinBlock(oldPin), SimPin::pinBlock(fromQ(editNew_->text()))) != 0) {
         refused();
         return;
     }
