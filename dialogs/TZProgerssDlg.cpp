@@ -3,6 +3,7 @@
 #include "shell/LocalTexts.h"
 #include "shell/app/FormTexts.h"
 
+#include <QCloseEvent>
 #include <QFontDatabase>
 #include <QFrame>
 #include <QLabel>
@@ -82,3 +83,5 @@ void TZProgerssDlg::Timer_HideTimer()
     hide();
     Timer_Hide->stop();
 }
+
+void TZProgerssDlg::closeEvent(QCloseEvent* event) { event->ignore(); }

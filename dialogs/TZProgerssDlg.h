@@ -36,6 +36,11 @@ public:
 public slots:
     // One tick of the auto-hide timer.
     void Timer_HideTimer();
+    // The user cannot dismiss the dialog (Esc, the window manager's close): the program hides it.
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void FormCreate();

@@ -85,6 +85,18 @@ private slots:
         QVERIFY(!dlg.autoHide());
     }
 
+    void userCannotDismissIt()
+    {
+        TZProgerssDlg dlg;
+        dlg.show();
+        QTest::keyClick(&dlg, Qt::Key_Escape);
+        QVERIFY(dlg.isVisible());
+        QVERIFY(!dlg.close());
+        QVERIFY(dlg.isVisible());
+        dlg.hide();
+        QVERIFY(!dlg.isVisible());
+    }
+
     void hidingByOtherCodeKeepsTheTimer()
     {
         TZProgerssDlg dlg;
