@@ -29,9 +29,9 @@ std::string readFile(const std::string& path)
 
 bool run(const std::string& command) { return std::system(command.c_str()) == 0; }
 
-bool waitCard(bool present, int ms = 15000)
+bool waitCard(bool present, int ms = 15000, const std::string& reader = kReader)
 {
-    return run(kBin + "/e2e_wait_card \"" + kReader + "\" " + (present ? "present " : "absent ") + std::to_string(ms));
+    return run(kBin + "/e2e_wait_card \"" + reader + "\" " + (present ? "present " : "absent ") + std::to_string(ms));
 }
 
 // Stops the process whose PID is in STATE/<name>.pid when it is still `comm`.
@@ -45,10 +45,11 @@ void stopByPidFile(const std::string& name, const std::string& comm)
     for (int i = 0; i < 50 && ::kill(std::stoi(pid), 0) == 0; ++i) usleep(100000);
 }
 
-void startVsim()
+// Starts quillon-vsim with `options`, its PID in STATE/<name>.pid.
+void startVsim(const std::string& name = "vsim", const std::string& options = "")
 {
-    ASSERT_TRUE(run(kBin + "/quillon-vsim --image " + kState + "/card.card >> " + kState +
-                    "/vsim.log 2>&1 & echo $! > " + kState + "/vsim.pid"));
+    ASSERT_TRUE(run(kBin + "/quillon-vsim --image " + kState + "/card.card " + options + " >> " + kState + "/" +
+                    name + ".log 2>&1 & echo $! > " + kState + "/" + name + ".pid"));
 }
 
 class EndToEnd : public testing::Test {
@@ -72,10 +73,10 @@ protected:
         ASSERT_TRUE(waitCard(true)) << "the virtual card is not in \"" << kReader << "\"";
         connect();
     }
-    uint32_t connect()
+    uint32_t connect(const char* reader = kReader)
     {
         uint32_t card = 0, proto = 0;
-        uint32_t r = lib().qvConnect(context, kReader, 2, 1, &card, &proto);
+        uint32_t r = lib().qvConnect(context, reader, 2, 1, &card, &proto);
         if (r == 0) lib().qvDisconnect(card, 0);
         return r;
     }
@@ -150,6 +151,26 @@ TEST_F(EndToEnd, CardPulledAndPutBack)
     startVsim();
     ASSERT_TRUE(waitCard(true)) << "the card did not come back";
     EXPECT_EQ(connect(), 0u);
+    EXPECT_EQ(send("A0 A4 00 00 02 3F 00"), "9F 16");
+}
+
+// A second card with faults in the driver's second reader: the library passes the echoed
+// instruction byte on untouched, and the card pulled mid-sequence ends in a failure.
+TEST_F(EndToEnd, FaultyCardInSecondReader)
+{
+    const char* second = "Virtual PCD 00 01";
+    startVsim("faulty", "--port 35964 --echo-ins --pull-after 5");
+    ASSERT_TRUE(waitCard(true, 15000, second)) << "no card in " << second;
+    ASSERT_EQ(connect(second), 0u);
+    send("A0 A4 00 00 02 3F 00");
+    send("A0 A4 00 00 02 7F 10");
+    EXPECT_EQ(send("A0 A4 00 00 02 6F 3A"), "9F 0F");
+    EXPECT_EQ(send("A0 C0 00 00 0F").substr(0, 14), "C0 00 00 1B 58");
+    EXPECT_EQ(send("A0 B2 01 04 1C").substr(0, 5), "B2 41");
+    EXPECT_EQ(send("A0 B2 02 04 1C"), "error");  // pulled after five
+    EXPECT_TRUE(waitCard(false, 5000, second));
+    stopByPidFile("faulty", "quillon-vsim");
+    EXPECT_EQ(connect(), 0u);  // the first reader is untouched
     EXPECT_EQ(send("A0 A4 00 00 02 3F 00"), "9F 16");
 }
 

@@ -16,5 +16,6 @@ stop_pid() {  # pid-file expected-name
   rm -f "$1"
 }
 stop_pid "$state/vsim.pid" quillon-vsim
+stop_pid "$state/faulty.pid" quillon-vsim
 stop_pid "$state/pcscd.pid" pcscd
 exit 0
