@@ -1,0 +1,106 @@
+#pragma once
+#include "mainwindow/CardConnection.h"
+#include "store/CardDriverHost.h"
+#include "store/CardPhoneBookDriver.h"
+#include "store/CardViews.h"
+
+#include <QObject>
+
+#include <functional>
+#include <mutex>
+#include <string>
+
+class QWidget;
+class TZProgerssDlg;
+struct FormWidgets;
+struct PinState;
+
+// The card connection flow of the main window: what happens when a card comes or goes, the
+// status pass that checks the PIN and loads the card lists, refresh, verify and the card side of
+// the two mode buttons. It works on the window's widgets (by component) and shared state, and
+// reaches the rest of the window through the hooks below.
+class CardFlow : public QObject, public CardDriverHost {
+    Q_OBJECT
+public:
+    CardFlow(FormWidgets& widgets, TZProgerssDlg& progress, CardViews& views, CardConnection& connection,
+             PinState& pin, PollerControl& poller, QObject* parent = nullptr);
+    ~CardFlow() override;
+
+    // Hooks into the rest of the window; each may stay empty.
+    std::function<void()> openPinDialog;               // PIN dialog in verify mode
+    std::function<void()> closeWindow;                 // the PIN dialog asked to end the program
+    std::function<void(const std::string&)> pickCardCatalog;  // catalog of the card with this number
+    std::function<bool()> cardChanged;                 // the card lists hold unsaved changes
+    std::function<void(bool phone)> showMode;          // PC side and views of a mode
+    std::function<void(bool phone)> leaveMode;         // clipboard, cut list, long-message marks
+    std::function<bool()> readMessages;                // message driver; true when its loop ran
+
+    // Card notices from the poller. False when a card sequence runs (retry later).
+    bool handleNotice(bool inserted);
+    void cardInserted();
+    void cardRemoved();
+    void DoShowStatus();
+    void msRefreshClick();
+    void msVerifyClick();
+    void btnPhoneClick();
+    void btnMessageClick();
+    // The window's start-up request: make sure the poller runs.
+    void wakePoller();
+
+    bool running() const { return depth_ > 0; }
+    // Read marks: 10 when the file was loaded from the card, 0 when not.
+    static constexpr int kLoaded = 10;
+    int phoneMark() const;
+    int messageMark() const;
+
+    // Identity of the card last checked.
+    const std::string& cardNumber() const { return cardNumber_; }
+    const std::string& ownerName() const { return ownerName_; }
+    const std::string& ownNumber() const { return ownNumber_; }
+
+    // CardDriverHost
+    void setCardState(const std::string& text) override;
+    void setInfo(const std::string& text) override;
+    void advanceProgress(int amount) override;
+    void setBusy(bool on) override;
+    std::string cardState() const;
+
+    CardPhoneBookDriver& phoneDriver() { return phoneDriver_; }
+
+private:
+    class SequenceGuard;
+    void stopPoller();
+    void restartPoller();
+    bool cardPassGuarded();
+    void showNoCard();
+    bool connectCard();
+    bool checkPin();
+    bool verifyPin();
+    void readIdentity();
+    void loadByMode();
+    void updateMenus();
+    void setProgress(int value);
+    void progressSteps(int count, unsigned pauseMs, bool pump);
+    void finishProgress();
+    void warnWhenNoCard(int hint);
+    // Answer to reset: its first byte, or -1 when the exchange failed.
+    int answerToReset();
+    bool cardStateIsNoCard() const;
+    void setMark(bool phone, int value);
+    void clearCardLists();
+    bool switchMode(bool phone);
+
+    FormWidgets& w_;
+    TZProgerssDlg& progress_;
+    CardViews& views_;
+    CardConnection& connection_;
+    PinState& pin_;
+    PollerControl& poller_;
+    CardPhoneBookDriver phoneDriver_;
+    std::recursive_mutex section_;
+    int progressLimit_ = 100;
+    int depth_ = 0;
+    std::string cardNumber_;
+    std::string ownerName_;
+    std::string ownNumber_;
+};
