@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 #include <numeric>
+#include <string_view>
 #include <utility>
 
 namespace {
@@ -13,7 +14,7 @@ unsigned char lowerAscii(unsigned char c) { return (c >= 'A' && c <= 'Z') ? c + 
 
 // Orders texts by ASCII letters without case first, then by bytes, so that distinct texts never
 // compare equal (rows of one text stay together after a sort).
-int compareText(const std::string& a, const std::string& b) {
+int compareText(std::string_view a, std::string_view b) {
     const std::size_t n = std::min(a.size(), b.size());
     for (std::size_t i = 0; i < n; ++i) {
         const unsigned char x = lowerAscii(static_cast<unsigned char>(a[i]));
@@ -23,6 +24,26 @@ int compareText(const std::string& a, const std::string& b) {
     if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
     return a.compare(b) < 0 ? -1 : (a == b ? 0 : 1);
 }
+
+// Column texts with ASCII letters folded, in one buffer.
+class FoldedKeys {
+public:
+    FoldedKeys(const RowTable& t, std::size_t column) {
+        spans_.reserve(t.size());
+        for (std::size_t i = 0; i < t.size(); ++i) {
+            const std::string& s = t.text(i, column);
+            spans_.emplace_back(buffer_.size(), s.size());
+            for (char ch : s) buffer_ += static_cast<char>(lowerAscii(static_cast<unsigned char>(ch)));
+        }
+    }
+    std::string_view key(std::size_t row) const {
+        return std::string_view(buffer_).substr(spans_[row].first, spans_[row].second);
+    }
+
+private:
+    std::string buffer_;
+    std::vector<std::pair<std::size_t, std::size_t>> spans_;
+};
 
 // Captions are row numbers; anything that is not a number sorts after every number.
 struct CaptionKey {
@@ -249,9 +270,13 @@ std::vector<std::size_t> RowTable::sortedOrder(int column, Order order) const {
             return sign * c < 0;
         });
     } else {
+        // Folded texts side by side in one buffer: the comparisons stay in cache.
         const auto c = static_cast<std::size_t>(column - 1);
+        const FoldedKeys keys(*this, c);
         std::stable_sort(idx.begin(), idx.end(), [&](std::size_t a, std::size_t b) {
-            return sign * compareText(text(a, c), text(b, c)) < 0;
+            int r = keys.key(a).compare(keys.key(b));
+            if (r == 0) r = text(a, c).compare(text(b, c));
+            return sign * r < 0;
         });
     }
     return idx;
