@@ -172,7 +172,9 @@ TEST_F(PhoneRecordCodecTest, ArbitraryRecordsStayInsideTheirBytes)
             PhoneRecordCodec::Decoded d = PhoneRecordCodec::decode(record, width);
             EXPECT_LE(d.name.size(), PhoneRecordCodec::kNameMax);
             EXPECT_LE(d.digits.size(), PhoneRecordCodec::kMainPlaces);
-            if (width < 0) EXPECT_FALSE(d.intact);
+            if (width < 0) {
+                EXPECT_FALSE(d.intact);
+            }
         }
     }
 }
