@@ -49,9 +49,10 @@ private:
 CardFlow::CardFlow(FormWidgets& widgets, TZProgerssDlg& progress, CardViews& views, CardConnection& connection,
                    PinState& pin, PollerControl& poller, QObject* parent)
     : QObject(parent), w_(widgets), progress_(progress), views_(views), connection_(connection), pin_(pin),
-      poller_(poller), phoneDriver_(views, *this)
+      poller_(poller), phoneDriver_(views, *this), messageDriver_(views, *this)
 {
     setObjectName("CardFlow");
+    readMessages = [this] { return messageDriver_.read(); };
 }
 
 CardFlow::~CardFlow() = default;

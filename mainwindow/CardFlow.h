@@ -1,6 +1,7 @@
 #pragma once
 #include "mainwindow/CardConnection.h"
 #include "store/CardDriverHost.h"
+#include "store/CardMessageDriver.h"
 #include "store/CardPhoneBookDriver.h"
 #include "store/CardViews.h"
 
@@ -33,7 +34,7 @@ public:
     std::function<bool()> cardChanged;                 // the card lists hold unsaved changes
     std::function<void(bool phone)> showMode;          // PC side and views of a mode
     std::function<void(bool phone)> leaveMode;         // clipboard, cut list, long-message marks
-    std::function<bool()> readMessages;                // message driver; true when its loop ran
+    std::function<bool()> readMessages;                // reads the card messages; true when loaded
 
     // Card notices from the poller. False when a card sequence runs (retry later).
     bool handleNotice(bool inserted);
@@ -66,6 +67,7 @@ public:
     std::string cardState() const;
 
     CardPhoneBookDriver& phoneDriver() { return phoneDriver_; }
+    CardMessageDriver& messageDriver() { return messageDriver_; }
 
 private:
     class SequenceGuard;
@@ -97,6 +99,7 @@ private:
     PinState& pin_;
     PollerControl& poller_;
     CardPhoneBookDriver phoneDriver_;
+    CardMessageDriver messageDriver_;
     std::recursive_mutex section_;
     int progressLimit_ = 100;
     int depth_ = 0;

@@ -1,5 +1,13 @@
 #pragma once
+#include <cstddef>
 #include <string>
+
+// Outcome of writing a card list back: records written, and the result that stopped the writer
+// (0 when none did).
+struct CardWriteResult {
+    std::size_t written = 0;
+    int status = 0;
+};
 
 // What the card drivers show while they run: the two status texts, the progress gauge and
 // the busy cursor. The main window implements it; tests record the calls.

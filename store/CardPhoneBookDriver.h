@@ -14,10 +14,7 @@ class CardPhoneBookDriver {
 public:
     static constexpr int kMaxRecords = 1000;
 
-    struct WriteResult {
-        std::size_t written = 0;
-        uint16_t status = 0;  // 0, or the status of the write that stopped the writer
-    };
+    using WriteResult = CardWriteResult;
 
     CardPhoneBookDriver(CardViews& views, CardDriverHost& host) : views_(views), host_(host) {}
 

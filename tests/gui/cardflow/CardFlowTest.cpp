@@ -135,6 +135,21 @@ private slots:
         QVERIFY(!b.progress->isVisible());
     }
 
+    void messageModeShowsTheCardMessagesWithTheirSenders()
+    {
+        CardFlowBench b;
+        b.rig.setPhoneRecords(kContacts);
+        b.rig.setMessages({{2, {"Hello", "886912345678"}}});
+        QVERIFY(b.flow->handleNotice(true));
+        b.pacer.now += 10000;
+        b.flow->btnMessageClick();
+        QCOMPARE(b.w.etSimMessage->table().size(), size_t(5));
+        QCOMPARE(b.w.etSimMessage_Show->table().size(), size_t(1));
+        QCOMPARE(b.w.etSimMessage_Show->table().text(0, 2), std::string("Ann"));
+        QCOMPARE(panel(b, 2), std::string("1 messages"));
+        QCOMPARE(b.flow->messageMark(), CardFlow::kLoaded);
+    }
+
     void modeSwitchWhileTheProgressShowsKeepsTheMode()
     {
         CardFlowBench b;

@@ -10,16 +10,6 @@
 
 namespace {
 
-// Records what the driver shows.
-struct RecordingHost : CardDriverHost {
-    void setCardState(const std::string& text) override { states.push_back(text); }
-    void setInfo(const std::string& text) override { info = text; }
-    void advanceProgress(int amount) override { progress += amount; }
-    std::vector<std::string> states;
-    std::string info;
-    int progress = 0;
-};
-
 class PhoneDriverTest : public ::testing::Test {
 protected:
     void SetUp() override

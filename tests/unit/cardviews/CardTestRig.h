@@ -2,9 +2,13 @@
 #include "shell/LocalTexts.h"
 #include "sim/ReaderBinding.h"
 #include "sim/SimPhoneBook.h"
+#include "sim/SimShortMsg.h"
+#include "store/CardDriverHost.h"
 #include "vsim/VirtualReaderService.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <utility>
 #include <vector>
@@ -45,6 +49,31 @@ public:
         card.clearCounts();
     }
 
+    // Gives the card a service-centre address; without one the message file is not read.
+    void setServiceCentre()
+    {
+        uint8_t* record = card.image().find(CardImage::kSmsp)->record(1);
+        record[12] = 0xFD;  // parameter indicators: the address is present
+        const uint8_t address[12] = {0x07, 0x91, 0x88, 0x96, 0x00, 0x00, 0x00, 0xF0, 0xFF, 0xFF, 0xFF, 0xFF};
+        std::copy(std::begin(address), std::end(address), record + 25);
+    }
+
+    // Writes messages (record, text, number) through the program's writer, then forgets the counts.
+    void setMessages(const std::vector<std::pair<uint32_t, std::pair<std::string, std::string>>>& messages)
+    {
+        setServiceCentre();
+        int error = 0;
+        SimShortMsg::OpenSimShortMsgFile(error);
+        for (const auto& [index, entry] : messages) {
+            ShortMsg msg;
+            msg.text = entry.first;
+            msg.number = entry.second;
+            msg.status = 1;
+            SimShortMsg::WriteSimShortMsg(index, msg);
+        }
+        card.clearCounts();
+    }
+
     uint32_t initQVSC(void* n, uint32_t i) override { return reader.initQVSC(n, i); }
     uint32_t freeQVSC() override { return reader.freeQVSC(); }
     uint32_t qvConnect(uint32_t c, const char* r, uint32_t s, uint32_t p, uint32_t* h, uint32_t* a) override
@@ -69,4 +98,14 @@ public:
     uint8_t failRecord = 0;  // READ RECORD of this record fails; 0 = none
     int connects = 0;
     int apdus = 0;
+};
+
+// Records what a card driver shows.
+struct RecordingHost : CardDriverHost {
+    void setCardState(const std::string& text) override { states.push_back(text); }
+    void setInfo(const std::string& text) override { info = text; }
+    void advanceProgress(int amount) override { progress += amount; }
+    std::vector<std::string> states;
+    std::string info;
+    int progress = 0;
 };
