@@ -392,47 +392,13 @@ void CardFlow::msVerifyClick()
     if (pin_.closeRequested && closeWindow) closeWindow();
 }
 
-void CardFlow::btnPhoneClick()
+void CardFlow::modeCardStep(bool phone)
 {
-    Log::line("FormSimCrad::btnPhoneClick start");
-    switchMode(true);
-    Log::line("FormSimCrad::btnPhoneClick end");
-}
-
-void CardFlow::btnMessageClick() { switchMode(false); }
-
-bool CardFlow::switchMode(bool phone)
-{
-    if (progress_.isVisible() || running()) {
-        const bool phoneShown = !w_.etSim->isHidden();
-        w_.btnPhone->setChecked(phoneShown);
-        w_.btnMessage->setChecked(!phoneShown);
-        return false;
-    }
     if (phone) pin_.RememberedPin.clear();
-    if (leaveMode) leaveMode(phone);
-    setBusy(true);
-    w_.etSim->setVisible(phone);
-    w_.etSim_Show->setVisible(phone);
-    w_.etSimMessage->setVisible(!phone);
-    w_.etSimMessage_Show->setVisible(!phone);
-    if (showMode) showMode(phone);
-    pacer().pump();
-    if ((phone ? phoneMark() : messageMark()) == 0 && connection_.cardPresent) {
-        DoShowStatus();
-        if (phone) progressSteps(5, 1000, true);
-    }
-    setProgress(100);
-    if (phone) {
-        pacer().sleep(1000);
-        pacer().pump();
-        Log::line("btnPhoneClick hide");
-    }
-    progress_.hide();
+    // The pressed button tells the status pass which file the mode needs.
     w_.btnPhone->setChecked(phone);
     w_.btnMessage->setChecked(!phone);
-    setBusy(false);
-    const std::size_t shown = phone ? views_.phoneView().size() : views_.messageView().size();
-    setInfo(LocalTexts::current().hintf(phone ? 15 : 19, shown));
-    return true;
+    if ((phone ? phoneMark() : messageMark()) != 0 || !connection_.cardPresent) return;
+    DoShowStatus();
+    if (phone) progressSteps(5, 1000, true);
 }

@@ -32,8 +32,6 @@ public:
     std::function<void()> closeWindow;                 // the PIN dialog asked to end the program
     std::function<void(const std::string&)> pickCardCatalog;  // catalog of the card with this number
     std::function<bool()> cardChanged;                 // the card lists hold unsaved changes
-    std::function<void(bool phone)> showMode;          // PC side and views of a mode
-    std::function<void(bool phone)> leaveMode;         // clipboard, cut list, long-message marks
     std::function<bool()> readMessages;                // reads the card messages; true when loaded
 
     // Card notices from the poller. False when a card sequence runs (retry later).
@@ -43,8 +41,9 @@ public:
     void DoShowStatus();
     void msRefreshClick();
     void msVerifyClick();
-    void btnPhoneClick();
-    void btnMessageClick();
+    // The card side of a switch to phone or message mode, run after the mode's panels are
+    // shown: the first switch to a mode whose card file is not loaded yet loads it.
+    void modeCardStep(bool phone);
     // The window's start-up request: make sure the poller runs.
     void wakePoller();
 
@@ -90,7 +89,6 @@ private:
     bool cardStateIsNoCard() const;
     void setMark(bool phone, int value);
     void clearCardLists();
-    bool switchMode(bool phone);
 
     FormWidgets& w_;
     TZProgerssDlg& progress_;

@@ -120,19 +120,17 @@ private slots:
         QVERIFY(b.flow->handleNotice(true));
         QCOMPARE(messageReads, 0);
 
-        b.flow->btnMessageClick();
+        b.flow->modeCardStep(false);
         QCOMPARE(messageReads, 1);
         const int cardReads = b.readRecords();
         QCOMPARE(b.flow->messageMark(), CardFlow::kLoaded);
         QVERIFY(b.w.btnMessage->isChecked());
         QVERIFY(!b.w.btnPhone->isChecked());
-        QVERIFY(b.w.etSim->isHidden());
 
-        b.flow->btnPhoneClick();
-        b.flow->btnMessageClick();
+        b.flow->modeCardStep(true);
+        b.flow->modeCardStep(false);
         QCOMPARE(messageReads, 1);
         QCOMPARE(b.readRecords(), cardReads);
-        QVERIFY(!b.progress->isVisible());
     }
 
     void messageModeShowsTheCardMessagesWithTheirSenders()
@@ -142,24 +140,12 @@ private slots:
         b.rig.setMessages({{2, {"Hello", "886912345678"}}});
         QVERIFY(b.flow->handleNotice(true));
         b.pacer.now += 10000;
-        b.flow->btnMessageClick();
+        b.flow->modeCardStep(false);
         QCOMPARE(b.w.etSimMessage->table().size(), size_t(5));
         QCOMPARE(b.w.etSimMessage_Show->table().size(), size_t(1));
         QCOMPARE(b.w.etSimMessage_Show->table().text(0, 2), std::string("Ann"));
         QCOMPARE(panel(b, 2), std::string("1 messages"));
         QCOMPARE(b.flow->messageMark(), CardFlow::kLoaded);
-    }
-
-    void modeSwitchWhileTheProgressShowsKeepsTheMode()
-    {
-        CardFlowBench b;
-        b.w.etSim->show();
-        b.progress->show();
-        b.flow->btnMessageClick();
-        QVERIFY(b.w.btnPhone->isChecked());
-        QVERIFY(!b.w.btnMessage->isChecked());
-        QVERIFY(!b.w.etSim->isHidden());
-        b.progress->hide();
     }
 
     void phoneBookOfMoreThanAThousandRecordsIsRefused()
