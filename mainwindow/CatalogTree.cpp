@@ -1,5 +1,7 @@
 #include "mainwindow/CatalogTree.h"
 
+#include "mainwindow/DragAcceptance.h"
+
 #include <QApplication>
 #include <QDragMoveEvent>
 #include <QHeaderView>
@@ -12,11 +14,9 @@ CatalogTree::CatalogTree(const QString& objectName, QWidget* parent) : QTreeWidg
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragEnabled(true);
-    setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DragDrop);
-    setDefaultDropAction(Qt::CopyAction);
+    // F2 renames the selected node, whether or not the popup's shortcut got to it first.
+    setEditTriggers(QAbstractItemView::EditKeyPressed);
+    DragAcceptance::enable(this);
     setContextMenuPolicy(Qt::CustomContextMenu);
     setMouseTracking(true);
 }
@@ -63,7 +63,7 @@ bool CatalogTree::startRename(QTreeWidgetItem* item)
 {
     if (!item || isRoot(item)) return false;
     setCurrentItem(item);
-    return edit(indexFromItem(item), QAbstractItemView::EditKeyPressed, nullptr);
+    return edit(indexFromItem(item), QAbstractItemView::AllEditTriggers, nullptr);  // renaming only on request
 }
 
 bool CatalogTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* event)
@@ -71,7 +71,7 @@ bool CatalogTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
     QTreeWidgetItem* item = itemFromIndex(index);
     if (!item || isRoot(item)) return false;
     if (!QTreeWidget::edit(index, trigger, event)) return false;
-    renaming_ = item;
+    renaming_ = QPersistentModelIndex(index);
     emit editingStarted(item);
     return true;
 }
@@ -80,8 +80,8 @@ bool CatalogTree::edit(const QModelIndex& index, EditTrigger trigger, QEvent* ev
 void CatalogTree::commitData(QWidget* editor)
 {
     auto* line = qobject_cast<QLineEdit*>(editor);
-    QTreeWidgetItem* item = renaming_;
-    renaming_ = nullptr;
+    QTreeWidgetItem* item = renaming_.isValid() ? itemFromIndex(renaming_) : nullptr;
+    renaming_ = QPersistentModelIndex();
     if (line && item) emit edited(item, line->text());
 }
 
@@ -107,8 +107,8 @@ void CatalogTree::mouseMoveEvent(QMouseEvent* event)
 }
 
 // Drops are welcome (the cursor says so) but leave every node as it is.
-void CatalogTree::dragEnterEvent(QDragEnterEvent* event) { event->acceptProposedAction(); }
+void CatalogTree::dragEnterEvent(QDragEnterEvent* event) { DragAcceptance::accept(event); }
 
-void CatalogTree::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedAction(); }
+void CatalogTree::dragMoveEvent(QDragMoveEvent* event) { DragAcceptance::accept(event); }
 
-void CatalogTree::dropEvent(QDropEvent* event) { event->setDropAction(Qt::IgnoreAction); event->accept(); }
+void CatalogTree::dropEvent(QDropEvent* event) { DragAcceptance::ignoreDrop(event); }

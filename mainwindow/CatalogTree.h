@@ -52,5 +52,5 @@ protected:
 private:
     bool editingMarker_ = false;
     bool selectOnRightClick_ = true;
-    QTreeWidgetItem* renaming_ = nullptr;
+    QPersistentModelIndex renaming_;  // the node being renamed; invalid once it is gone
 };

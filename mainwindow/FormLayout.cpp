@@ -74,6 +74,18 @@ QToolButton* FormLayout::speedButton(const char* name, QWidget* parent, int widt
     return b;
 }
 
+// A button at the right end of an area's header label.
+QPushButton* FormLayout::headerButton(QLabel* header, const char* name, const char* text)
+{
+    auto* row = tightLayout<QHBoxLayout>(header);
+    row->addStretch(1);
+    auto* b = new QPushButton(text, header);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::NoFocus);
+    row->addWidget(b);
+    return b;
+}
+
 QCheckBox* FormLayout::headerCheck(const char* name)
 {
     auto* box = new QCheckBox();
@@ -200,12 +212,7 @@ QWidget* FormLayout::buildPcArea(FormWidgets& w)
     w.pnClient_2 = panel("pnClient_2");
     auto* column = tightLayout<QVBoxLayout>(w.pnClient_2);
     w.pnClient_2_1 = caption("pnClient_2_1", " PC", w.pnClient_2);
-    auto* headerRow = tightLayout<QHBoxLayout>(w.pnClient_2_1);
-    headerRow->addStretch(1);
-    w.btnSelectAllPC = new QPushButton("Select all", w.pnClient_2_1);
-    w.btnSelectAllPC->setObjectName("btnSelectAllPC");
-    w.btnSelectAllPC->setFocusPolicy(Qt::NoFocus);
-    headerRow->addWidget(w.btnSelectAllPC);
+    w.btnSelectAllPC = headerButton(w.pnClient_2_1, "btnSelectAllPC", "Select all");
     column->addWidget(w.pnClient_2_1);
     column->addWidget(buildPcPanel(w, true), 1);
     column->addWidget(buildPcPanel(w, false), 1);
@@ -279,12 +286,7 @@ QWidget* FormLayout::buildCardArea(FormWidgets& w)
     w.pnClient_3->setMinimumWidth(kSplitMinimum);
     auto* column = tightLayout<QVBoxLayout>(w.pnClient_3);
     w.pnClient_3_1 = caption("pnClient_3_1", " SIM card", w.pnClient_3);
-    auto* headerRow = tightLayout<QHBoxLayout>(w.pnClient_3_1);
-    headerRow->addStretch(1);
-    w.btnSelectAllSIM = new QPushButton("Select_All", w.pnClient_3_1);
-    w.btnSelectAllSIM->setObjectName("btnSelectAllSIM");
-    w.btnSelectAllSIM->setFocusPolicy(Qt::NoFocus);
-    headerRow->addWidget(w.btnSelectAllSIM);
+    w.btnSelectAllSIM = headerButton(w.pnClient_3_1, "btnSelectAllSIM", "Select_All");
     column->addWidget(w.pnClient_3_1);
 
     w.PanelSim = panel("PanelSim", w.pnClient_3);

@@ -5,6 +5,7 @@ class QBoxLayout;
 class QCheckBox;
 class QLabel;
 class QMainWindow;
+class QPushButton;
 class QToolButton;
 class QWidget;
 struct FormWidgets;
@@ -36,4 +37,5 @@ private:
     static QLabel* caption(const char* name, const QString& text, QWidget* parent = nullptr);
     static QToolButton* speedButton(const char* name, QWidget* parent, int width, int height);
     static QCheckBox* headerCheck(const char* name);
+    static QPushButton* headerButton(QLabel* header, const char* name, const char* text);
 };

@@ -12,6 +12,7 @@ class QSplitter;
 class QStatusBar;
 class QToolButton;
 class QWidget;
+class TZProgerssDlg;
 
 // Every control of the main window, by its component name (each widget's objectName is the
 // same name). Filled once by FormLayout and FormMenus; owned by the window through Qt parents.
@@ -128,6 +129,9 @@ struct FormWidgets {
     QMenu* PopTreeView = nullptr;
     QAction* PopTreeView_Edit = nullptr;
 
-    // The four PC/card list views and the six list views in a fixed order.
+    // The progress dialog, created once and kept hidden between card sequences.
+    TZProgerssDlg* progressDlg = nullptr;
+
+    // The six list views: etPhone, etPCMessage, etSim, etSim_Show, etSimMessage, etSimMessage_Show.
     ListView* listViews[6] = {};
 };

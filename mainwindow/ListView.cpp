@@ -1,5 +1,7 @@
 #include "mainwindow/ListView.h"
 
+#include "mainwindow/DragAcceptance.h"
+
 #include "mainwindow/ListHeader.h"
 #include "mainwindow/RowTableModel.h"
 
@@ -24,10 +26,7 @@ ListView::ListView(const ListViewSpec& spec, QWidget* parent) : QTreeView(parent
     setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setDragEnabled(true);
-    setAcceptDrops(true);
-    setDragDropMode(QAbstractItemView::DragDrop);
-    setDefaultDropAction(Qt::CopyAction);
+    DragAcceptance::enable(this);
     setMouseTracking(true);
     setTextElideMode(Qt::ElideRight);
     applySpec();
@@ -220,8 +219,8 @@ void ListView::mouseDoubleClickEvent(QMouseEvent* event)
 
 // Drags are accepted everywhere so the drop cursor shows, but a drop changes nothing: entries
 // move only through the transfer and edit commands.
-void ListView::dragEnterEvent(QDragEnterEvent* event) { event->acceptProposedAction(); }
+void ListView::dragEnterEvent(QDragEnterEvent* event) { DragAcceptance::accept(event); }
 
-void ListView::dragMoveEvent(QDragMoveEvent* event) { event->acceptProposedAction(); }
+void ListView::dragMoveEvent(QDragMoveEvent* event) { DragAcceptance::accept(event); }
 
-void ListView::dropEvent(QDropEvent* event) { event->setDropAction(Qt::IgnoreAction); event->accept(); }
+void ListView::dropEvent(QDropEvent* event) { DragAcceptance::ignoreDrop(event); }
