@@ -42,6 +42,17 @@ uint16_t SimFiles::updateRecord(uint8_t record, std::span<const uint8_t> data)
     return exchange(SimCommand::updateRecord(record, data));
 }
 
+uint16_t SimFiles::writeRecord(uint8_t record, std::span<const uint8_t> bytes)
+{
+    auto& image = SimBuffers::image();
+    if (bytes.size() > image.size()) return kDamagedData;
+    std::copy(bytes.begin(), bytes.end(), image.begin());
+    uint16_t status = updateRecord(record, std::span<const uint8_t>(image.data(), bytes.size()));
+    const uint16_t sw = trailingStatusWord();
+    if (status == 0 && response().received() >= 2 && !isSuccess(static_cast<uint8_t>(sw >> 8))) status = sw;
+    return status;
+}
+
 uint16_t SimFiles::readBinary(uint8_t length) { return exchange(SimCommand::readBinary(length)); }
 
 uint16_t SimFiles::trailingStatusWord()

@@ -41,6 +41,10 @@ public:
     static uint16_t readRecord(uint8_t record, uint8_t length);
     static uint16_t updateRecord(uint8_t record, std::span<const uint8_t> data);
     static uint16_t readBinary(uint8_t length);
+    // Copies `record` into the shared image buffer and sends it with UPDATE RECORD. Returns the
+    // exchange status, or the card's status word when the exchange took place but the card
+    // refused the update (never 0 for a refusal). Records longer than the buffer are not sent.
+    static uint16_t writeRecord(uint8_t record, std::span<const uint8_t> bytes);
 
     // The record of the last READ RECORD response: it starts after an echoed instruction byte,
     // and bytes the card did not send count as FF. `whole` is false for a short response.

@@ -3,7 +3,6 @@
 #include "shell/Log.h"
 #include "shell/Pacer.h"
 #include "sim/PhoneRecordCodec.h"
-#include "sim/SimBuffers.h"
 #include "sim/SimDebugDump.h"
 #include "sim/SimFiles.h"
 #include "sim/SimGeometry.h"
@@ -112,12 +111,7 @@ uint16_t SimPhoneBook::WriteSimPhoneBook(uint32_t dwIndex, std::string_view name
     const SimGeometry::Phone g = SimGeometry::phone();
     std::vector<uint8_t> record = PhoneRecordCodec::encode(name, number, g.recordLength, g.nameWidth);
     if (record.empty()) return SimFiles::kDamagedData;
-    auto& image = SimBuffers::image();
-    std::copy(record.begin(), record.end(), image.begin());
-    uint16_t status = SimFiles::updateRecord(static_cast<uint8_t>(dwIndex), std::span<const uint8_t>(image.data(), record.size()));
-    const uint16_t sw = SimFiles::trailingStatusWord();
-    if (status == 0 && SimFiles::response().received() >= 2 && !SimFiles::isSuccess(static_cast<uint8_t>(sw >> 8)))
-        status = sw;
+    const uint16_t status = SimFiles::writeRecord(static_cast<uint8_t>(dwIndex), record);
     Log::line("WriteSimPhoneBook end,dwok=" + std::to_string(status));
     return status;
 }
