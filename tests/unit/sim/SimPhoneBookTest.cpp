@@ -1,3 +1,4 @@
+#include "shell/Log.h"
 #include "sim/SimFiles.h"
 #include "sim/SimGeometry.h"
 #include "sim/SimPhoneBook.h"
@@ -183,6 +184,28 @@ TEST_F(SimPhoneBookTest, DumpsGoToTheDebugFolderWhenItExists)
     expected.push_back(0x90);
     expected.push_back(0x00);
     EXPECT_EQ(std::vector<uint8_t>(dump.begin(), dump.end()), expected);
+}
+
+TEST_F(SimPhoneBookTest, TraceLinesFollowEachOtherInTheLog)
+{
+    card.scratch.write("Debug/Quillon.LOG", "");
+    Log::start("Debug/Quillon.Log", true, card.scratch.path(), card.scratch.path());
+    ASSERT_EQ(SimPhoneBook::OpenSimPhoneFile(), 0);
+    read(3);
+    card.reader.failures[hexBytes("A0 B2")] = 0x0016;
+    read(4, 0x0016);
+    Log::reset();
+    const std::string log = card.scratch.read("Debug/Quillon.LOG");
+    size_t at = 0;
+    for (const char* line : {"OpenSimPhoneFile start\r\n", "SimAPDU start pcInBuf=A0 A4 00 00 02 3F 00,dwSize=7,",
+                             "SimAPDU start pcInBuf=A0 A4 00 00 02 6F 3A,dwSize=7,",
+                             "Vexa Test wTotal=250,wFilesize=7000,wPhoneRecSize=28\r\n", "OpenSimPhoneFile end\r\n",
+                             "ReadSimPhoneBook start,dwIndex=3,pcName=,pcTel=\r\n", "SimAPDU start pcInBuf=A0 B2 03 04 1C,",
+                             "ReadSimPhoneBook end\r\n", "ReadSimPhoneBook start,dwIndex=4,", "ReadSimPhoneBook dwok=22\r\n"}) {
+        const size_t found = log.find(line, at);
+        ASSERT_NE(found, std::string::npos) << line << "\n" << log;
+        at = found;
+    }
 }
 
 }  // namespace
