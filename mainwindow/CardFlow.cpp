@@ -376,20 +376,35 @@ void CardFlow::msRefreshClick()
     warnWhenNoCard(5);
 }
 
-void CardFlow::msVerifyClick()
+void CardFlow::withConnectedCard(const std::function<void()>& body)
 {
-    if (running()) return;
     ++depth_;
     stopPoller();
     uint32_t protocol = 0;
-    // The poller runs again whatever the outcome, also when no card answers.
     if (ReaderBinding::QVConnect(connection_.context, connection_.readerName, &connection_.card, &protocol) == 0) {
-        if (openPinDialog) openPinDialog();
+        body();
         ReaderBinding::QVDisconnect(connection_.card);
     }
     restartPoller();
     --depth_;
+}
+
+void CardFlow::msVerifyClick()
+{
+    if (running()) return;
+    withConnectedCard([this] {
+        if (openPinDialog) openPinDialog();
+    });
     if (pin_.closeRequested && closeWindow) closeWindow();
+}
+
+void CardFlow::writeCard()
+{
+    if (running() || !connection_.cardPresent) return;
+    withConnectedCard([this] {
+        if (phoneMark() == kLoaded) phoneDriver_.write();
+        if (messageMark() == kLoaded) messageDriver_.write();
+    });
 }
 
 void CardFlow::modeCardStep(bool phone)

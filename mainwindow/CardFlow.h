@@ -32,6 +32,7 @@ public:
     std::function<void()> closeWindow;                 // the PIN dialog asked to end the program
     std::function<void(const std::string&)> pickCardCatalog;  // catalog of the card with this number
     std::function<bool()> cardChanged;                 // the card lists hold unsaved changes
+    std::function<bool()> windowClosing;               // the window is being closed
     std::function<bool()> readMessages;                // reads the card messages; true when loaded
 
     // Card notices from the poller. False when a card sequence runs (retry later).
@@ -44,6 +45,8 @@ public:
     // The card side of a switch to phone or message mode, run after the mode's panels are
     // shown: the first switch to a mode whose card file is not loaded yet loads it.
     void modeCardStep(bool phone);
+    // Writes the loaded card lists back (changed records only), with the poller stopped.
+    void writeCard();
     // The window's start-up request: make sure the poller runs.
     void wakePoller();
 
@@ -63,6 +66,7 @@ public:
     void setInfo(const std::string& text) override;
     void advanceProgress(int amount) override;
     void setBusy(bool on) override;
+    bool closing() const override { return windowClosing && windowClosing(); }
     std::string cardState() const;
 
     CardPhoneBookDriver& phoneDriver() { return phoneDriver_; }
@@ -71,6 +75,9 @@ public:
 private:
     class SequenceGuard;
     void stopPoller();
+    // Runs `body` with the poller stopped and the card connected; the poller runs again
+    // afterwards whatever happened, also when no card answered.
+    void withConnectedCard(const std::function<void()>& body);
     void restartPoller();
     bool cardPassGuarded();
     void showNoCard();

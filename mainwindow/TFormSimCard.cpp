@@ -1,5 +1,7 @@
 #include "mainwindow/TFormSimCard.h"
 
+#include "mainwindow/CardSide.h"
+
 #include "dialogs/TZProgerssDlg.h"
 #include "mainwindow/CatalogTree.h"
 #include "mainwindow/FormBranding.h"
@@ -11,17 +13,20 @@
 #include "shell/LocalTexts.h"
 #include "shell/Log.h"
 #include "shell/Pacer.h"
+#include "shell/ProcessTerminator.h"
 #include "shell/Prompter.h"
 #include "shell/app/FormTexts.h"
 #include "shell/app/QtText.h"
 #include "sim/ReaderBinding.h"
 #include "store/IniFile.h"
-#include "store/PcStoreFile.h"
+#include "store/CardCatalogMap.h"
+#include "store/PcStore.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QFontDatabase>
 #include <QLabel>
@@ -37,8 +42,20 @@ std::string hint(int n) { return LocalTexts::current().hint(n); }
 
 std::function<void()>& TFormSimCard::processEnder()
 {
-    static std::function<void()> ender;
+    static std::function<void()> ender = &TFormSimCard::endProgramProcesses;
     return ender;
+}
+
+// Ends every process running the program. Only the program itself does this: any other
+// executable hosting the window (a test, a tool) ends nothing.
+void TFormSimCard::endProgramProcesses()
+{
+    const QString self = QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    if (ProcessTerminator::comparable(fromQ(self)) != "QUILLON") return;
+    for (int i = 0; i < 64; ++i) {
+        const pid_t pid = ProcessTerminator::find("Quillon");
+        if (pid <= 0 || !ProcessTerminator::terminate(pid)) return;
+    }
 }
 
 void TFormSimCard::setProcessEnder(std::function<void()> ender) { processEnder() = std::move(ender); }
@@ -75,6 +92,14 @@ void TFormSimCard::FormCreate()
     s_.captions.defaultName = hint(8);
     s_.captions.rootCaption = hint(9);
 
+    PcStore::Binding binding{s_.phoneCatalogs, s_.messageCatalogs, s_.pcNameIndex,
+                             s_.phoneFilePath,  s_.messageFilePath, s_.pcChanged};
+    pcStore_ = std::make_unique<PcStore>(binding, AppPaths::dataDir(), AppPaths::tempDir(), hint);
+    pcStore_->setDefaultCatalogName(s_.captions.defaultName);
+    pcStore_->setErrorCaption(LocalTexts::current().applicationTitle());
+    pcStore_->setPump([] { Pacer::current().pump(); });
+    catalogs_.catalogRenamed = [this](const std::string& from, const std::string& to) { phoneCatalogRenamed(from, to); };
+
     s_.settingsPath = AppPaths::dataDir() + FormSettings::kFileName;
     readSettings();
     loadPcFiles();
@@ -82,6 +107,7 @@ void TFormSimCard::FormCreate()
     readerFallback();
     FormBranding::showHelpItem(w_, LocalTexts::current().helpFile());
     w_.btnPhone->setChecked(true);
+    pcStore_->workingFiles().startUp();
 
     w_.progressDlg = new TZProgerssDlg(this);
     w_.progressDlg->setObjectName("ZProgerssDlg");
@@ -94,6 +120,7 @@ void TFormSimCard::FormCreate()
     connectTrees();
     connectCommands();
     disableLaterCommands();
+    cardSide_ = new CardSide(*this);
     Log::line("FormCreate::End");
 }
 
@@ -136,15 +163,9 @@ void TFormSimCard::readerFallback()
 
 void TFormSimCard::loadPcFiles()
 {
-    s_.phoneFilePath = AppPaths::dataDir() + std::string(PcStoreFile::kPhoneFile);
-    s_.messageFilePath = AppPaths::dataDir() + std::string(PcStoreFile::kMessageFile);
-    const std::string& def = s_.captions.defaultName;
-    if (PcStoreFile::load(s_.phoneFilePath, StoreKind::Phone, def, s_.phoneCatalogs) != PcStoreFile::Status::Loaded)
-        s_.phoneCatalogs.ensure(def);
-    if (PcStoreFile::load(s_.messageFilePath, StoreKind::Message, def, s_.messageCatalogs) !=
-        PcStoreFile::Status::Loaded)
-        s_.messageCatalogs.ensure(def);
-    PcStoreFile::readNameIndex(s_.phoneFilePath, s_.pcNameIndex, [] { Pacer::current().pump(); });
+    s_.phoneFilePath = pcStore_->defaultPath(StoreKind::Phone);
+    s_.messageFilePath = pcStore_->defaultPath(StoreKind::Message);
+    pcStore_->prepare();
     catalogs_.fillTree(StoreKind::Phone);
     catalogs_.fillTree(StoreKind::Message);
     s_.pcChanged = false;
@@ -163,6 +184,7 @@ void TFormSimCard::FormShow()
     w_.lbDate->setText("(20070702)");
     Log::line("FormSimCard::FormShow start");
     s_.settingsPath = AppPaths::dataDir() + FormSettings::kFileName;
+    QMetaObject::invokeMethod(cardSide_, &CardSide::wakePoller, Qt::QueuedConnection);
     modes_.btnPhoneClick();
     Log::line("FormSimCard::FormShow end");
 }
@@ -186,31 +208,16 @@ bool TFormSimCard::FormClose()
         return false;
     }
     s_.closing = true;
-    if (s_.pcChanged || s_.cardChanged) {
-        const std::string text =
-            hint(45) + "\r" + hint(77) + "\r" + s_.phoneFilePath + "\r" + s_.messageFilePath;
-        if (p.message(Prompter::Kind::Question, hint(2), text) == Prompter::Answer::Yes) {
-            savePcFiles();
-            if (cardWriter) cardWriter();
-        }
+    if ((s_.pcChanged || s_.cardChanged) && pcStore_->askToSave() == Prompter::Answer::Yes) {
+        // A failed write is reported by the store; the old file stays under its name.
+        pcStore_->write(StoreKind::Phone, s_.phoneFilePath);
+        pcStore_->write(StoreKind::Message, s_.messageFilePath);
+        if (cardWriter) cardWriter();
     }
     if (pollerStopper) pollerStopper();
     Log::line("Tread terminated");
     writeSettings();
     return true;
-}
-
-void TFormSimCard::savePcFiles()
-{
-    const std::string& def = s_.captions.defaultName;
-    const auto pump = [] { Pacer::current().pump(); };
-    for (const auto& [path, list] : {std::pair{&s_.phoneFilePath, &s_.phoneCatalogs},
-                                     std::pair{&s_.messageFilePath, &s_.messageCatalogs}}) {
-        if (PcStoreFile::write(*path, *list, def, pump)) continue;
-        // The old file is still in place; say so instead of closing as if it were saved.
-        Log::line("FormClose save failed=" + *path);
-        Prompter::current().message(Prompter::Kind::Warning, hint(1), *path);
-    }
 }
 
 void TFormSimCard::writeSettings()
@@ -226,6 +233,8 @@ void TFormSimCard::writeSettings()
 void TFormSimCard::FormDestroy()
 {
     Log::line("FormDestory start");
+    if (pollerStopper) pollerStopper();
+    if (pcStore_) pcStore_->workingFiles().end();
     ReaderBinding::SimCardExit();
     Log::line("FormDestory end");
     if (processEnder()) processEnder()();
@@ -289,6 +298,13 @@ void TFormSimCard::cardRowDoubleClicked(ListView* view, int row)
     if (cardEntryEditor) cardEntryEditor(view, row);
     for (ListView* v : {w_.etPhone, w_.etPCMessage, w_.etSimMessage, w_.etSim}) v->clearFocusedRow();
     if (view == w_.etSim_Show) w_.etSim_Show->clearFocusedRow();
+}
+
+void TFormSimCard::phoneCatalogRenamed(const std::string& oldName, const std::string& newName)
+{
+    const std::string card = lastCardNumber ? lastCardNumber() : std::string();
+    if (!card.empty()) pcStore_->workingFiles().renamePhoneCatalog(card, oldName, newName);
+    else CardCatalogMap::forget(pcStore_->workingFiles().temporaryFile(StoreKind::Phone), oldName);
 }
 
 void TFormSimCard::connectLists()

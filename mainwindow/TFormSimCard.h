@@ -10,7 +10,10 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <memory>
 
+class PcStore;
+class CardSide;
 class QTreeWidgetItem;
 
 // The program's main window. It owns the controls and the shared state; the behaviour of each
@@ -34,6 +37,9 @@ public:
     ViewFocus& viewFocus() { return focus_; }
     HeaderChecks& headerChecks() { return checks_; }
     ModeSwitch& modeSwitch() { return modes_; }
+    // The card side (views, poller, card flow); a child of the window.
+    CardSide* cardSide() { return cardSide_; }
+    PcStore& pcStore() { return *pcStore_; }
 
     // The last step of destruction ends every process named like the program (this one
     // included). Tests replace it; the default ends them through /proc.
@@ -43,6 +49,7 @@ public:
     std::function<void()> cardWriter;     // writes the changed card lists to the card
     std::function<void()> pollerStopper;  // stops the background card poller
     std::function<void(ListView*, int)> cardEntryEditor;  // opens the entry dialog for a card row
+    std::function<std::string()> lastCardNumber;  // number of the card read last ("" when none)
 
 public slots:
     // The 0x040A request of a second copy: restore when minimised, otherwise raise and activate.
@@ -70,23 +77,26 @@ private:
     void writeSettings();
     void readerFallback();
     void loadPcFiles();
-    void savePcFiles();
     void connectLists();
     void connectTrees();
     void connectCommands();
     void disableLaterCommands();
     void updateDeleteItem();
     void cardRowDoubleClicked(ListView* view, int row);
+    void phoneCatalogRenamed(const std::string& oldName, const std::string& newName);
+    static void endProgramProcesses();
 
     static std::function<void()>& processEnder();
 
     FormWidgets w_;
     FormState s_;
     FormSettings settings_;
+    std::unique_ptr<PcStore> pcStore_;
     HeaderChecks checks_{w_};
     ViewFocus focus_{w_, s_, checks_};
     CatalogViews catalogs_{w_, s_, checks_, focus_};
     ModeSwitch modes_{w_, checks_, focus_, catalogs_};
     bool shown_ = false;
     bool closeAccepted_ = false;
+    CardSide* cardSide_ = nullptr;
 };

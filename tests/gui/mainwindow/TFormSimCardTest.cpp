@@ -3,6 +3,7 @@
 #include "mainwindow/TFormSimCard.h"
 #include "shell/AppPaths.h"
 #include "shell/LocalTexts.h"
+#include "store/CardCatalogMap.h"
 #include "store/IniFile.h"
 #include "tests/support/FakePacer.h"
 #include "tests/support/ScratchDir.h"
@@ -54,6 +55,7 @@ private:
     ScriptedPrompter prompter;
     FakePacer pacer;
     int enderCalls = 0;
+    QByteArray savedTmp;
 
     std::unique_ptr<TFormSimCard> makeForm(bool show = true)
     {
@@ -106,6 +108,11 @@ private slots:
     {
         dir = std::make_unique<ScratchDir>();
         dir->write("QVSEstr2.INI", readFile(QUILLON_TEST_DATA "/mainwindow/QVSEstr2.INI"));
+        // Working copies go to a temporary directory of this test only.
+        QDir().mkpath(QString::fromStdString(dir->file("tmp")));
+        savedTmp = qgetenv("TMPDIR");
+        qputenv("TMPDIR", QByteArray::fromStdString(dir->file("tmp")));
+        AppPaths::init();
         AppPaths::setApplicationDir(dir->path());
         AppPaths::setDataDir(dir->path());
         prompter = ScriptedPrompter();
@@ -113,6 +120,9 @@ private slots:
     }
     void cleanup()
     {
+        if (savedTmp.isEmpty()) qunsetenv("TMPDIR");
+        else qputenv("TMPDIR", savedTmp);
+        AppPaths::init();
         AppPaths::setApplicationDir("");
         AppPaths::setDataDir("");
         dir.reset();
@@ -353,6 +363,21 @@ private slots:
         QCOMPARE(form->state().pcChanged, accepted);
         QCOMPARE(w.etPhone->table().text(0, 4), expected.toStdString());
         QVERIFY(!w.tvPhone->editingMarker());
+    }
+
+    void renameMovesTheCardCatalogMapEntry()
+    {
+        dir->write("phone.LPB", kPhoneFile);
+        dir->write("SimPhone.bat", "[8988]\r\nName=Friends\r\n[SimNum]\r\nFriends=8988\r\n");
+        auto form = makeForm();
+        form->lastCardNumber = [] { return std::string("8988"); };
+        const std::string map = dir->file("tmp/TempPhone.bat");
+        QCOMPARE(CardCatalogMap::read(map, "8988"), std::string("Friends"));
+        rename(*form, node(form->widgets().tvPhone, "Friends"), "Pals");
+        QCOMPARE(CardCatalogMap::read(map, "8988"), std::string("Pals"));
+        QVERIFY(readFile(map).find("Friends=") == std::string::npos);
+        form.reset();
+        QVERIFY(!dir->exists("tmp/TempPhone.bat"));  // the working copies end with the window
     }
 
     void popupHidesEditForRootAndF2DoesNothingThere()

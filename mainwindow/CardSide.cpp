@@ -1,0 +1,68 @@
+#include "mainwindow/CardSide.h"
+
+#include "dialogs/TFormPinCode.h"
+#include "mainwindow/CardFlow.h"
+#include "mainwindow/CardNotifier.h"
+#include "mainwindow/ListView.h"
+#include "mainwindow/TConnectThread.h"
+#include "mainwindow/TFormSimCard.h"
+#include "sim/PinState.h"
+#include "sim/SimPinCard.h"
+
+#include <QAction>
+#include <QToolButton>
+
+CardSide::CardSide(TFormSimCard& window) : QObject(&window), window_(window)
+{
+    setObjectName("CardSide");
+    FormWidgets& w = window.widgets();
+    connection_.context = window.state().serviceContext;
+    connection_.readerName = window.state().readerName;
+    views_ = std::make_unique<CardViews>(w.etSim->table(), w.etSim_Show->table(), w.etSimMessage->table(),
+                                         w.etSimMessage_Show->table());
+    notifier_ = new CardNotifier(this);
+    poller_ = std::make_unique<TConnectThread>(notifier_, connection_, PinState::current());
+    flow_ = std::make_unique<CardFlow>(w, *w.progressDlg, *views_, connection_, PinState::current(), *poller_);
+    notifier_->onNotice = [this](bool inserted) { return flow_->handleNotice(inserted); };
+    installHooks();
+    connectCommands();
+    connection_.keepPolling = true;
+    poller_->start();
+}
+
+CardSide::~CardSide() { stopPoller(); }
+
+void CardSide::installHooks()
+{
+    CardFlow& flow = *flow_;
+    flow.openPinDialog = [this] {
+        SimPinCard card;
+        TFormPinCode::ShowPinDialog(card, PinState::current(), TFormPinCode::Verify, "", &window_);
+    };
+    flow.closeWindow = [this] { window_.close(); };
+    flow.cardChanged = [this] { return window_.state().cardChanged; };
+    flow.windowClosing = [this] { return window_.state().closing; };
+    window_.modeSwitch().cardStep = [this](StoreKind mode) { flow_->modeCardStep(mode == StoreKind::Phone); };
+    window_.pollerStopper = [this] { stopPoller(); };
+    window_.cardWriter = [this] { writeCard(); };
+    window_.lastCardNumber = [this] { return flow_->cardNumber(); };
+}
+
+void CardSide::connectCommands()
+{
+    FormWidgets& w = window_.widgets();
+    connect(w.msRefresh, &QAction::triggered, flow_.get(), &CardFlow::msRefreshClick);
+    connect(w.btnRefresh, &QToolButton::clicked, flow_.get(), &CardFlow::msRefreshClick);
+    connect(w.msVerify, &QAction::triggered, flow_.get(), &CardFlow::msVerifyClick);
+    w.msRefresh->setEnabled(true);
+    w.btnRefresh->setEnabled(true);
+}
+
+void CardSide::wakePoller() { flow_->wakePoller(); }
+
+void CardSide::stopPoller()
+{
+    if (poller_) poller_->stop();
+}
+
+void CardSide::writeCard() { flow_->writeCard(); }
