@@ -2,6 +2,7 @@
 
 #include "shell/AppPaths.h"
 #include "shell/LanguageCode.h"
+#include "sim/Ucs2Text.h"
 
 #include <sys/stat.h>
 
@@ -50,8 +51,9 @@ void LocalTexts::load(const std::string& appDir, uint16_t langId)
         code_ = LanguageCode::fallback;
         path_ = appDir + LanguageCode::textFileName(code_);
         helpFile_ = appDir + LanguageCode::helpFileName(code_);
-        if (!fileExists(path_)) return;
     }
+    Ucs2Text::setLanguageCode(code_);  // the card's 81 name format depends on it
+    if (!fileExists(path_)) return;
     file_ = openReadOnly(path_);
     readHints(*file_);
 }

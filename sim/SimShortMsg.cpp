@@ -139,12 +139,7 @@ int SimShortMsg::WriteSimShortMsg(uint32_t dwIndex, const ShortMsg& msg)
     const int built = SmsEncoder::build(msg, storedServiceCentre, SmsTimeStamp::now(),
                                         std::min<size_t>(recordLength, SimBuffers::kSize), record);
     if (built != kSmsOk) return built;
-    auto& image = SimBuffers::image();
-    std::copy(record.begin(), record.end(), image.begin());
-    int result = SimFiles::updateRecord(static_cast<uint8_t>(dwIndex), std::span<const uint8_t>(image.data(), record.size()));
-    const uint16_t sw = SimFiles::trailingStatusWord();
-    if (result == 0 && SimFiles::response().received() >= 2 && !SimFiles::isSuccess(static_cast<uint8_t>(sw >> 8)))
-        result = sw;
+    const int result = SimFiles::writeRecord(static_cast<uint8_t>(dwIndex), record);
     Log::line("WriteSimShortMsg end,dwok=" + std::to_string(result));
     return result == 0 ? kSmsWritten : result;
 }
