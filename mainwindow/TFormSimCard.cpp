@@ -38,6 +38,10 @@ namespace {
 
 std::string hint(int n) { return LocalTexts::current().hint(n); }
 
+// Without a language file the numbered texts are empty; catalogs still need real names, since
+// the PC files cannot hold an empty one.
+std::string orDefault(std::string text, const char* fallback) { return text.empty() ? fallback : text; }
+
 }  // namespace
 
 std::function<void()>& TFormSimCard::processEnder()
@@ -89,8 +93,8 @@ void TFormSimCard::FormCreate()
 
     s_.serviceContext = ReaderBinding::SimCardInit(this);
     s_.confirmDelete = true;
-    s_.captions.defaultName = hint(8);
-    s_.captions.rootCaption = hint(9);
+    s_.captions.defaultName = orDefault(hint(8), "General");
+    s_.captions.rootCaption = orDefault(hint(9), "All catalogs");
 
     PcStore::Binding binding{s_.phoneCatalogs, s_.messageCatalogs, s_.pcNameIndex,
                              s_.phoneFilePath,  s_.messageFilePath, s_.pcChanged};

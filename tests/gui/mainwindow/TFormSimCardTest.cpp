@@ -1,3 +1,4 @@
+#include "dialogs/TZProgerssDlg.h"
 #include "mainwindow/CatalogTree.h"
 #include "mainwindow/ListView.h"
 #include "mainwindow/TFormSimCard.h"
@@ -152,6 +153,54 @@ private slots:
         QVERIFY(!dir->exists("Quillon.INI"));  // nothing is written before a close
         QVERIFY(form->findChild<QWidget*>("pnCilent_4"));
         QCOMPARE(w.etSIM_CheckBox->parentWidget(), static_cast<QWidget*>(w.etSim_Show->header()));
+    }
+
+    void createsWithoutLanguageFile()
+    {
+        QFile::remove(QString::fromStdString(dir->file("QVSEstr2.INI")));
+        auto form = makeForm();
+        FormWidgets& w = form->widgets();
+        QCOMPARE(form->windowTitle(), QString("Quillon"));
+        QCOMPARE(w.pnClient_2_1->text().left(3), QString(" PC"));
+        QCOMPARE(w.tvPhone->nodeTexts(), (QStringList{"All catalogs", "General"}));
+        QVERIFY(closeWith(*form, Answer::Yes));
+        QVERIFY(dir->exists("Quillon.INI"));
+    }
+
+    void statusHintsFollowTheMouse()
+    {
+        dir->write("phone.LPB", kPhoneFile);
+        auto form = makeForm();
+        FormWidgets& w = form->widgets();
+        w.tvPhone->setCurrentItem(node(w.tvPhone, "Work"));
+        QTest::mouseMove(w.etPhone->viewport(), QPoint(60, 40));
+        QCOMPARE(w.barPanel[2]->text(), QString("Drag entries to copy them"));
+        QTest::mouseMove(w.tvPhone->viewport(), QPoint(30, 30));
+        QCOMPARE(w.barPanel[2]->text(), QString("Catalog Work"));
+        w.barPanel[2]->setText("other");
+        QTest::mouseMove(w.tvPhone->viewport(), QPoint(32, 32));
+        QCOMPARE(w.barPanel[2]->text(), QString("other"));  // only the list hint gives way
+    }
+
+    void fontDialogAndQuitWhileBusy()
+    {
+        auto form = makeForm();
+        FormWidgets& w = form->widgets();
+        Prompter::FontSpec chosen;
+        chosen.family = "DejaVu Serif";
+        chosen.pointSize = 14;
+        chosen.bold = true;
+        prompter.fonts.push_back(chosen);
+        w.mvFont->trigger();
+        QCOMPARE(form->font().family(), QString("DejaVu Serif"));
+        QVERIFY(form->font().bold());
+        QCOMPARE(w.etPhone->font().pointSize(), 14);  // children follow the window font
+
+        w.progressDlg->show();
+        w.mfQuit->trigger();
+        QVERIFY(prompter.shown.empty());
+        QVERIFY(form->isVisible());
+        w.progressDlg->hide();
     }
 
     void readsStoredSettings_data()
