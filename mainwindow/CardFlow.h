@@ -73,6 +73,8 @@ public:
     CardMessageDriver& messageDriver() { return messageDriver_; }
 
 private:
+    // The PIN commands run their own card sequences with the flow's helpers.
+    friend class PinCommands;
     class SequenceGuard;
     void stopPoller();
     // Runs `body` with the poller stopped and the card connected; the poller runs again

@@ -148,6 +148,27 @@ private slots:
         QCOMPARE(b.flow->messageMark(), CardFlow::kLoaded);
     }
 
+    void writeCardSendsOnlyChangedRecordsOfTheLoadedLists()
+    {
+        CardFlowBench b;
+        b.rig.setPhoneRecords(kContacts);
+        QVERIFY(b.flow->handleNotice(true));
+        b.sim().setColumns(2, {"Dan", "0933"});
+        b.rig.card.clearCounts();
+        const int resumes = b.poller.resumes;
+        b.flow->writeCard();
+        QCOMPARE(b.rig.card.count(VirtualCard::kUpdateRecord), 1u);
+        QCOMPARE(b.simShow().size(), size_t(4));
+        QCOMPARE(b.poller.resumes, resumes + 1);
+
+        b.rig.card.clearCounts();
+        b.flow->windowClosing = [] { return true; };
+        b.sim().setColumns(3, {"Eve", "0944"});
+        b.flow->writeCard();
+        QCOMPARE(b.rig.card.count(VirtualCard::kUpdateRecord), 1u);
+        QCOMPARE(b.simShow().size(), size_t(4));  // not read again while the window closes
+    }
+
     void phoneBookOfMoreThanAThousandRecordsIsRefused()
     {
         CardFlowBench b(CardImage::blank(1001, 5));
