@@ -8,6 +8,7 @@
 #include <QCheckBox>
 #include <QDragMoveEvent>
 #include <QMouseEvent>
+#include <QScrollBar>
 
 #include <algorithm>
 
@@ -36,6 +37,10 @@ ListView::ListView(const ListViewSpec& spec, QWidget* parent) : QTreeView(parent
     connect(model_, &RowTableModel::rowFlagsChanged, this, &ListView::copyFlagsToSelection);
     connect(model_, &RowTableModel::rowsRearranged, this, &ListView::copyAllFromTable);
     connect(model_, &RowTableModel::updatesPaused, this, [this](bool paused) { setUpdatesEnabled(!paused); });
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, this, [this] {
+        const QModelIndex top = indexAt(QPoint(0, 0));
+        table_.setTopRow(top.isValid() ? static_cast<size_t>(top.row()) : 0);
+    });
     connect(model_, &RowTableModel::scrollRequested, this, [this](int row) { scrollTo(model_->index(row, 0)); });
 }
 

@@ -139,6 +139,20 @@ private slots:
         QVERIFY(view.selectionModel()->isRowSelected(400, {}));
     }
 
+    void topRowFollowsScrolling()
+    {
+        ListView view(ListViewSpec::forName("etSim"));
+        view.resize(400, 300);
+        for (int i = 0; i < 200; ++i) view.table().appendTexts({"n" + std::to_string(i), "1"});
+        view.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&view));
+        view.table().scrollTo(150);
+        QVERIFY(view.table().topRow() > 100);
+        QVERIFY(view.table().topRow() <= 150);
+        view.scrollToTop();
+        QCOMPARE(view.table().topRow(), size_t(0));
+    }
+
     void headerClickSorts_data()
     {
         QTest::addColumn<int>("section");

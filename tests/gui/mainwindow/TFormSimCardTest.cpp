@@ -4,6 +4,7 @@
 #include "mainwindow/TFormSimCard.h"
 #include "shell/AppPaths.h"
 #include "shell/LocalTexts.h"
+#include "shell/Log.h"
 #include "store/CardCatalogMap.h"
 #include "store/IniFile.h"
 #include "tests/support/FakePacer.h"
@@ -283,6 +284,26 @@ private slots:
         QCOMPARE(prompter.shown.size(), size_t(2));  // nothing changed: no save question
         form.reset();
         QCOMPARE(enderCalls, 1);
+    }
+
+    void lifecycleLogLinesInOrder()
+    {
+        dir->write("Debug/Quillon.LOG", "");
+        Log::start("Debug/Quillon.Log", false, dir->path(), dir->path());
+        auto form = makeForm();
+        QVERIFY(closeWith(*form, Answer::Yes));
+        form.reset();
+        const std::string log = readFile(Log::path());
+        Log::reset();
+        size_t at = 0;
+        for (const char* line : {"FormCreate::Start", "FormCreate::GetStrings", "FormCreate::End",
+                                 "FormSimCard::FormShow start", "FormSimCrad::btnPhoneClick start",
+                                 "FormSimCrad::btnPhoneClick end", "FormSimCard::FormShow end", "Tread terminated",
+                                 "FormDestory start", "FormDestory end"}) {
+            const size_t found = log.find(std::string(line) + "\r\n", at);
+            QVERIFY2(found != std::string::npos, line);
+            at = found;
+        }
     }
 
     void maximisedCloseKeepsNormalSize()
