@@ -1,5 +1,7 @@
 #include "store/CardTextLimits.h"
 
+#include "sim/GsmAlphabet.h"
+#include "sim/SmsEncoder.h"
 #include "text/CodePage.h"
 
 #include <cstdint>
@@ -44,12 +46,18 @@ int CardTextLimits::escapeCount(std::string_view text)
     return count;
 }
 
+bool CardTextLimits::nameNeedsWideCoding(std::string_view name)
+{
+    // The card writer also stores names in UCS2 when a character has no GSM code.
+    return needsWideCoding(trimmed(name)) || !GsmAlphabet::canEncode(name);
+}
+
 bool CardTextLimits::nameTooLong(std::string_view name, int alphaLength)
 {
     // Two bytes of the name part are kept free, as the phones expect.
     const int limit = alphaLength - 2;
     if (limit <= 0) return false;
-    if (needsWideCoding(trimmed(name))) {
+    if (nameNeedsWideCoding(name)) {
         // UCS2: one marker byte, then two bytes per character.
         const int wideLimit = limit / 2;
         return wideLimit > 0 && characterCount(name) > wideLimit;
@@ -61,6 +69,6 @@ bool CardTextLimits::nameTooLong(std::string_view name, int alphaLength)
 bool CardTextLimits::messageTooLong(std::string_view text)
 {
     const std::string_view t = trimmed(text);
-    if (needsWideCoding(t)) return characterCount(t) > kMessageWideChars;
+    if (SmsEncoder::needsUcs2(std::string(t))) return characterCount(t) > kMessageWideChars;
     return static_cast<int>(t.size()) > kMessageBytes;
 }

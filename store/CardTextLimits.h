@@ -19,6 +19,9 @@ public:
     // True when a text must be stored in UCS2 on the card: it holds a double-byte character or
     // a grave accent.
     static bool needsWideCoding(std::string_view text);
+    // True when the card stores the name in UCS2: the rule above, or a character without a
+    // code in the GSM alphabet.
+    static bool nameNeedsWideCoding(std::string_view name);
     // Characters of `text`: a double-byte pair counts one.
     static int characterCount(std::string_view text);
 

@@ -78,12 +78,29 @@ TEST_F(Big5Limits, MessageLimitsCountBytesOrWideCharacters)
     }
 }
 
-TEST(CardTextLimitsCp1252, HighSingleBytesAreNotDoubleByteThere)
+struct SingleByteCase {
+    const char* what;
+    int codePage;
+    std::string name;
+    bool tooLong;
+};
+
+TEST(CardTextLimitsSingleByte, CharactersOutsideTheGsmAlphabetCountAsUcs2)
 {
-    CodePage::setAnsi(1252);
-    // 0xA4 is a plain character on 1252: 12 of them are 12 bytes, not 6 wide characters.
-    EXPECT_FALSE(CardTextLimits::nameTooLong(std::string(12, '\xE4'), 14));
-    EXPECT_TRUE(CardTextLimits::needsWideCoding(kZhong) == false);
+    const SingleByteCase cases[] = {
+        {"twelve a-umlauts have GSM codes", 1252, std::string(12, '\xE4'), false},
+        {"six a-acutes fit in UCS2", 1252, std::string(6, '\xE1'), false},
+        {"seven a-acutes do not", 1252, "abcdef\xE1", true},
+        {"six Cyrillic letters fit", 1251, "\xC8\xE2\xE0\xED\xEE\xE2", false},
+        {"seven Cyrillic letters do not", 1251, "\xC8\xE2\xE0\xED\xEE\xE2\xE0", true},
+    };
+    for (const auto& c : cases) {
+        CodePage::setAnsi(c.codePage);
+        EXPECT_EQ(CardTextLimits::nameTooLong(c.name, 14), c.tooLong) << c.what;
+    }
+    CodePage::setAnsi(1251);
+    EXPECT_TRUE(CardTextLimits::messageTooLong(std::string(71, '\xE0')));
+    EXPECT_FALSE(CardTextLimits::messageTooLong(std::string(70, '\xE0')));
     CodePage::setAnsi(0);
 }
 
