@@ -4,6 +4,7 @@
 #include "mainwindow/CardFlow.h"
 #include "mainwindow/CardNotifier.h"
 #include "mainwindow/ListView.h"
+#include "mainwindow/PinCommands.h"
 #include "mainwindow/TConnectThread.h"
 #include "mainwindow/TFormSimCard.h"
 #include "sim/PinState.h"
@@ -54,6 +55,10 @@ void CardSide::connectCommands()
     connect(w.msRefresh, &QAction::triggered, flow_.get(), &CardFlow::msRefreshClick);
     connect(w.btnRefresh, &QToolButton::clicked, flow_.get(), &CardFlow::msRefreshClick);
     connect(w.msVerify, &QAction::triggered, flow_.get(), &CardFlow::msVerifyClick);
+    auto* pinCommands = new PinCommands(*flow_, connection_, *w.progressDlg, PinState::current(), window_);
+    connect(w.msStart, &QAction::triggered, pinCommands, &PinCommands::msStartClick);
+    connect(w.msStop, &QAction::triggered, pinCommands, &PinCommands::msStopClick);
+    connect(w.msModify, &QAction::triggered, pinCommands, &PinCommands::msModifyClick);
     w.msRefresh->setEnabled(true);
     w.btnRefresh->setEnabled(true);
 }

@@ -4,6 +4,7 @@
 
 #include "dialogs/PinEdit.h"
 #include "mainwindow/PinCommands.h"
+#include "sim/SimPin.h"
 
 #include <QApplication>
 #include <QPushButton>
@@ -15,12 +16,11 @@ namespace {
 const std::vector<std::pair<uint32_t, std::pair<std::string, std::string>>> kContacts = {
     {1, {"Ann", "0911"}}, {2, {"Bob", "0922"}}};
 
-// A card with two contacts whose PIN check is on (PIN 1234) or off.
-CardImage pinCard(bool enabled)
+// A card with PIN 1234, its check off until the contacts are written.
+CardImage pinCard()
 {
     CardImage image = CardImage::blank(10, 5);
     image.chv.pin = ChvState::block("1234");
-    image.chv.enabled = enabled;
     return image;
 }
 
@@ -43,16 +43,19 @@ class PinCommandsTest : public QObject {
     Q_OBJECT
 
     struct Bench : CardFlowBench {
-        explicit Bench(bool pinOn) : CardFlowBench(pinCard(pinOn)), commands(*flow, connection, *progress, pin, window)
+        explicit Bench(bool pinOn) : CardFlowBench(pinCard()), commands(*flow, connection, *progress, pin, window)
         {
             rig.setPhoneRecords(kContacts);
+            chv().enabled = pinOn;
+            // The verify prompt of the status pass, answered with `answer` (empty: cancelled).
             flow->openPinDialog = [this] {
                 ++pinPrompts;
-                pin.PinVerified = false;  // a prompt nobody answers refuses the card
+                pin.PinVerified = !answer.empty() && SimPin::SimCardVerifyCHV1(1, answer) == SimPin::kAccepted;
             };
         }
         ChvState& chv() { return rig.card.image().chv; }
         PinCommands commands;
+        std::string answer = "1234";
         int pinPrompts = 0;
     };
 
@@ -60,9 +63,8 @@ private slots:
     void switchingTheCheckOffReloadsTheCard()
     {
         Bench b(true);
-        b.pin.PinVerified = true;
-        b.pin.RememberedPin = "1234";
         QVERIFY(b.flow->handleNotice(true));
+        QCOMPARE(b.pinPrompts, 1);
         QVERIFY(b.w.msStop->isEnabled());
         const int resumes = b.poller.resumes;
 
@@ -76,10 +78,10 @@ private slots:
         QVERIFY(!b.progress->isVisible());
         QVERIFY(b.poller.resumes > resumes);
         QVERIFY(b.connection.keepPolling);
-        QCOMPARE(b.pinPrompts, 0);
+        QCOMPARE(b.pinPrompts, 1);  // with the check off the card opens without a prompt
     }
 
-    void switchingTheCheckOnVerifiesSilentlyWithTheTypedPin()
+    void switchingTheCheckOnAsksForThePinToOpenTheCard()
     {
         Bench b(false);
         QVERIFY(b.flow->handleNotice(true));
@@ -89,8 +91,7 @@ private slots:
         b.commands.msStartClick();
         QVERIFY(b.chv().enabled);
         QVERIFY(b.pin.PinEnabled);
-        QCOMPARE(b.pin.RememberedPin, std::string("1234"));
-        QCOMPARE(b.pinPrompts, 0);  // the accepted PIN opened the card again
+        QCOMPARE(b.pinPrompts, 1);  // the status pass starts without a remembered PIN
         QCOMPARE(b.simShow().size(), size_t(2));
         QVERIFY(b.w.msStop->isEnabled());
     }
@@ -98,8 +99,6 @@ private slots:
     void wrongPinKeepsTheCheckAndCancelLeavesTheCardAsItWas()
     {
         Bench b(true);
-        b.pin.PinVerified = true;
-        b.pin.RememberedPin = "1234";
         QVERIFY(b.flow->handleNotice(true));
         QTimer::singleShot(0, [] {
             QWidget* dialog = QApplication::activeModalWidget();
@@ -109,7 +108,7 @@ private slots:
         });
         b.commands.msStopClick();
         QVERIFY(b.chv().enabled);
-        QCOMPARE(int(b.chv().attemptsLeft), 2);
+        QCOMPARE(b.prompter.shown.at(0).caption, std::string("Warning"));  // the refusal
         QVERIFY(!b.pin.insertNoticeBlock);  // Cancel outside verify mode does not block notices
         QCOMPARE(b.prompter.shown.size(), size_t(1));
         QVERIFY(b.connection.keepPolling);
@@ -118,8 +117,6 @@ private slots:
     void exitInThePinDialogClosesTheWindow()
     {
         Bench b(true);
-        b.pin.PinVerified = true;
-        b.pin.RememberedPin = "1234";
         QVERIFY(b.flow->handleNotice(true));
         b.window.show();
         answerNextDialog({}, "btnClose");
@@ -134,14 +131,13 @@ private slots:
     void changingThePinAsksForTheNewOne()
     {
         Bench b(true);
-        b.pin.PinVerified = true;
-        b.pin.RememberedPin = "1234";
         QVERIFY(b.flow->handleNotice(true));
         answerNextDialog({{"EditOld", "1234"}, {"EditNew", "5678"}, {"EditNew2", "5678"}}, "btnOK");
+        b.answer = "5678";
         b.commands.msModifyClick();
         QCOMPARE(ChvState::text(b.chv().pin), std::string("5678"));
-        QVERIFY(!b.pin.PinVerified);
-        QCOMPARE(b.pinPrompts, 1);  // the status pass asked for the new PIN
+        QCOMPARE(b.pinPrompts, 2);  // the status pass asked for the new PIN
+        QCOMPARE(b.simShow().size(), size_t(2));
         QVERIFY(!b.progress->isVisible());
         QVERIFY(b.connection.keepPolling);
     }
