@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QSplitter>
 #include <QToolButton>
 #include <QtTest>
@@ -497,6 +498,45 @@ private slots:
         QCOMPARE(form->state().phoneCatalogs.names(), (std::vector<std::string>{"Unfiled"}));
         QCOMPARE(w.etPhone->table().size(), size_t(0));
         QVERIFY(form->state().phoneCatalogs[0].lines.empty());
+    }
+
+    void dropsAreAcceptedAndChangeNothing_data()
+    {
+        QTest::addColumn<QString>("source");
+        QTest::addColumn<QString>("target");
+        QTest::newRow("PC rows onto the card view") << "etPhone" << "etSim_Show";
+        QTest::newRow("catalog onto the phone tree") << "tvPhone" << "tvPhone";
+        QTest::newRow("PC rows onto the phone tree") << "etPhone" << "tvPhone";
+    }
+    void dropsAreAcceptedAndChangeNothing()
+    {
+        QFETCH(QString, source);
+        QFETCH(QString, target);
+        dir->write("phone.LPB", kPhoneFile);
+        auto form = makeForm();
+        FormWidgets& w = form->widgets();
+        w.tvPhone->setCurrentItem(w.tvPhone->root());
+        w.etPhone->checkAllRows(true);
+        auto* from = form->findChild<QAbstractItemView*>(source);
+        auto* to = form->findChild<QAbstractItemView*>(target);
+        std::unique_ptr<QMimeData> mime(from->model()->mimeData({from->model()->index(1, 0, from->rootIndex())}));
+        QVERIFY(mime);
+        const QStringList nodesBefore = w.tvPhone->nodeTexts();
+        const QPoint at(20, 20);
+        const auto actions = Qt::CopyAction | Qt::MoveAction;
+        QDragEnterEvent enter(at, actions, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(to->viewport(), &enter);
+        QDragMoveEvent move(at, actions, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(to->viewport(), &move);
+        QVERIFY(move.isAccepted());
+        QDropEvent drop(QPointF(at), actions, mime.get(), Qt::LeftButton, {});
+        QApplication::sendEvent(to->viewport(), &drop);
+        QCOMPARE(w.tvPhone->nodeTexts(), nodesBefore);
+        QCOMPARE(w.etPhone->table().size(), size_t(3));
+        QCOMPARE(w.etSim_Show->table().size(), size_t(0));
+        QCOMPARE(form->state().phoneCatalogs.entryCount(), size_t(3));
+        QVERIFY(!form->state().cardChanged && !form->state().pcChanged);
+        QVERIFY(prompter.shown.empty());
     }
 
     void enteringViewsSetsNameAndColours_data()
