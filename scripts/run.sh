@@ -10,7 +10,7 @@ mkdir -p "$QUILLON_HOME"
 
 # Without a card reader the program uses the virtual demo card; it gets its own copy so that
 # changes written to the card last from one run to the next.
-if [ -z "${QUILLON_VIRTUAL_CARD:-}" ]; then
+if [ -z "${QUILLON_VIRTUAL_CARD+set}" ]; then  # set but empty: no virtual card
   if [ ! -f "$QUILLON_HOME/demo.card" ]; then
     cp "$build/bin/cards/demo.card" "$QUILLON_HOME/demo.card"
   fi
