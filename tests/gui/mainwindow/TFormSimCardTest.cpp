@@ -88,7 +88,7 @@ private:
     }
     void rename(TFormSimCard& form, QTreeWidgetItem* item, const QString& text)
     {
-        CatalogTree* tree = form.widgets().tvPhone;
+        CatalogTree* tree = static_cast<CatalogTree*>(item->treeWidget());
         tree->setFocus();
         QVERIFY(tree->startRename(item));
         auto* editor = tree->findChild<QLineEdit*>();
@@ -96,6 +96,7 @@ private:
         editor->setText(text);
         QTest::keyClick(editor, Qt::Key_Return);
         QCoreApplication::processEvents();  // the editor commits through a queued call
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);  // and goes away
     }
 
 private slots:
@@ -449,6 +450,34 @@ private slots:
         QVERIFY(readFile(map).find("Friends=") == std::string::npos);
         form.reset();
         QVERIFY(!dir->exists("tmp/TempPhone.bat"));  // the working copies end with the window
+    }
+
+    void messageTreeRenameAndRightClick()
+    {
+        dir->write("Message.LSM", kMessageFile);
+        auto form = makeForm();
+        FormWidgets& w = form->widgets();
+        QTest::mouseClick(w.btnMessage, Qt::LeftButton);
+        QTreeWidgetItem* inbox = node(w.tvMessage, "Inbox");
+        w.tvMessage->setCurrentItem(inbox);
+        rename(*form, inbox, "unfiled");
+        QCOMPARE(prompter.shown.size(), size_t(1));
+        QCOMPARE(prompter.shown[0].kind, Kind::Plain);  // the message tree's box has no icon
+        QCOMPARE(inbox->text(0), QString("Inbox"));
+        rename(*form, inbox, "Mail");
+        QCOMPARE(inbox->text(0), QString("Mail"));
+        QCOMPARE(form->state().messageCatalogs.names(), (std::vector<std::string>{"Mail", "Unfiled"}));
+        QCOMPARE(w.etPCMessage->table().text(0, 2), std::string("Mail"));
+
+        // A right click selects a phone node but not a message node.
+        const QPoint unfiledMsg = w.tvMessage->visualItemRect(node(w.tvMessage, "Unfiled")).center();
+        QTest::mouseClick(w.tvMessage->viewport(), Qt::RightButton, {}, unfiledMsg);
+        QCOMPARE(w.tvMessage->currentItem(), inbox);
+        QTest::mouseClick(w.btnPhone, Qt::LeftButton);
+        QTreeWidgetItem* unfiled = node(w.tvPhone, "Unfiled");
+        QTest::mouseClick(w.tvPhone->viewport(), Qt::RightButton, {}, w.tvPhone->visualItemRect(unfiled).center());
+        QCOMPARE(w.tvPhone->currentItem(), unfiled);
+        QTest::keyClick(w.PopTreeView, Qt::Key_Escape);
     }
 
     void popupHidesEditForRootAndF2DoesNothingThere()
