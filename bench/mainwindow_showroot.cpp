@@ -11,6 +11,7 @@
 #include "text/CodePage.h"
 
 #include <QApplication>
+#include <QScrollBar>
 
 #include <benchmark/benchmark.h>
 
@@ -64,8 +65,30 @@ void ShowRootOfPhoneFile(benchmark::State& state)
     std::filesystem::remove(path);
 }
 
+// Paging through 100 000 rows: one repaint of the visible page per step.
+void ScrollPhoneList(benchmark::State& state)
+{
+    ListView view(ListViewSpec::forName("etPhone"));
+    view.resize(1000, 600);
+    std::vector<Row> rows(100000);
+    for (size_t i = 0; i < rows.size(); ++i) {
+        rows[i].caption = std::to_string(i + 1);
+        rows[i].columns = {"Name" + std::to_string(i * 7919 % 100003), "0912345678", "", "", "Group"};
+    }
+    view.table().assign(std::move(rows));
+    view.show();
+    QApplication::processEvents();
+    int page = 0;
+    for (auto _ : state) {
+        view.verticalScrollBar()->setValue((page++ * 23) % view.verticalScrollBar()->maximum());
+        view.viewport()->repaint();
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
 }  // namespace
 
+BENCHMARK(ScrollPhoneList)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ShowRootOfPhoneFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond)->Iterations(5);
 
 int main(int argc, char** argv)
