@@ -3,12 +3,16 @@
 #include "dialogs/TFormPinCode.h"
 #include "mainwindow/CardFlow.h"
 #include "mainwindow/CardNotifier.h"
+#include "mainwindow/CatalogTree.h"
 #include "mainwindow/ListView.h"
 #include "mainwindow/PinCommands.h"
 #include "mainwindow/TConnectThread.h"
 #include "mainwindow/TFormSimCard.h"
 #include "sim/PinState.h"
+#include "shell/app/QtText.h"
 #include "sim/SimPinCard.h"
+#include "store/PcStore.h"
+#include "store/WorkingFiles.h"
 
 #include <QAction>
 #include <QToolButton>
@@ -42,11 +46,31 @@ void CardSide::installHooks()
     };
     flow.closeWindow = [this] { window_.close(); };
     flow.cardChanged = [this] { return window_.state().cardChanged; };
+    flow.pickCardCatalog = [this](const std::string&) { assignCardCatalogs(); };
     flow.windowClosing = [this] { return window_.state().closing; };
     window_.modeSwitch().cardStep = [this](StoreKind mode) { flow_->modeCardStep(mode == StoreKind::Phone); };
     window_.pollerStopper = [this] { stopPoller(); };
     window_.cardWriter = [this] { writeCard(); };
     window_.lastCardNumber = [this] { return flow_->cardNumber(); };
+}
+
+void CardSide::assignCardCatalogs()
+{
+    FormWidgets& w = window_.widgets();
+    const auto nodes = [](const CatalogTree* tree) {
+        std::vector<std::string> names;
+        for (const QString& text : tree->nodeTexts()) names.push_back(fromQ(text));
+        return names;
+    };
+    const WorkingFiles::Card card{flow_->cardNumber(), flow_->ownerName(), flow_->ownNumber()};
+    FormState& state = window_.state();
+    const WorkingFiles::Assignment assigned = window_.pcStore().workingFiles().assign(
+        card, state.phoneCatalogs, nodes(w.tvPhone), state.messageCatalogs, nodes(w.tvMessage));
+    for (const auto& [tree, side] : {std::pair{w.tvPhone, assigned.phone}, std::pair{w.tvMessage, assigned.message}}) {
+        if (!side.added) continue;
+        tree->addCatalogNode(toQ(side.catalog));
+        tree->expandAll();
+    }
 }
 
 void CardSide::connectCommands()

@@ -34,6 +34,8 @@ public slots:
     void writeCard();
 
 private:
+    // Gives the card read last its phone and message catalogs, adding tree nodes when new.
+    void assignCardCatalogs();
     void connectCommands();
     void installHooks();
 

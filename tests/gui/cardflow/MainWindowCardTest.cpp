@@ -2,6 +2,7 @@
 // views fill, and taking the card out empties them with a warning.
 #include "dialogs/TZProgerssDlg.h"
 #include "mainwindow/CardSide.h"
+#include "mainwindow/CatalogTree.h"
 #include "mainwindow/ListView.h"
 #include "mainwindow/TFormSimCard.h"
 #include "shell/AppPaths.h"
@@ -35,6 +36,9 @@ private slots:
 
         CardTestRig rig;
         rig.setPhoneRecords({{1, {"Ann", "0911"}}, {4, {"Bob", "0922"}}});
+        uint8_t* own = rig.card.image().find(CardImage::kMsisdn)->record(1);
+        const uint8_t ownRecord[] = {'M', 'i', 'n', 'e'};
+        std::copy(std::begin(ownRecord), std::end(ownRecord), own);
         rig.reader.removeCard();
         CardTestRig::setHints();
         {
@@ -51,6 +55,10 @@ private slots:
             QCOMPARE(w.etSim->table().size(), size_t(10));
             QCOMPARE(w.barPanel[0]->text(), QString("Card ready"));
             QTRY_VERIFY_WITH_TIMEOUT(!w.progressDlg->isVisible(), 5000);
+            // The card's own-number name becomes its catalog on both sides.
+            QVERIFY(w.tvPhone->nodeTexts().contains("Mine"));
+            QVERIFY(w.tvMessage->nodeTexts().contains("Mine"));
+            QVERIFY(form.state().phoneCatalogs.find("Mine"));
 
             rig.reader.removeCard();
             QTRY_VERIFY_WITH_TIMEOUT(w.etSim->table().empty(), 5000);
