@@ -76,8 +76,10 @@ void ViewFocus::meSelectAllClick()
     else if (name == "etphone") box = w_.etPhone_Check;
     else if (name == "etpcmessage") box = w_.etPCMessage_Check;
     if (!box) return;
-    viewNamed(name)->selectAllRows(true);
+    // The box first: applying it may move the focus into the view, and entering a view clears
+    // its selection.
     checks_.setAndApply(box, true);
+    viewNamed(name)->selectAllRows(true);
 }
 
 void ViewFocus::meSelectNotClick()
