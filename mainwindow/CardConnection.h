@@ -25,4 +25,6 @@ public:
     // True once the poller sits suspended (it suspends itself while keep-polling is clear).
     virtual bool suspended() const = 0;
     virtual void resume() = 0;
+    // Keep-polling was just cleared: the poller should notice it now rather than after its pause.
+    virtual void nudge() {}
 };

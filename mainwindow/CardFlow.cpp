@@ -132,7 +132,9 @@ int CardFlow::answerToReset()
 void CardFlow::stopPoller()
 {
     connection_.keepPolling = false;
-    while (!poller_.suspended()) pacer().wait(500);
+    poller_.nudge();
+    // The poller suspends itself within moments of being nudged; check often.
+    while (!poller_.suspended()) pacer().wait(kPollerCheckMs);
 }
 
 void CardFlow::restartPoller()
@@ -192,6 +194,7 @@ void CardFlow::DoShowStatus()
     progress_.show();
     pin_.RememberedPin.clear();
     connection_.keepPolling = false;
+    poller_.nudge();
     progressSteps(3, 100, true);
     stopPoller();
     progressSteps(5, 100, true);

@@ -53,6 +53,8 @@ public:
     bool running() const { return depth_ > 0; }
     // Read marks: 10 when the file was loaded from the card, 0 when not.
     static constexpr int kLoaded = 10;
+    // Interval of the checks whether the poller has suspended itself.
+    static constexpr unsigned kPollerCheckMs = 10;
     int phoneMark() const;
     int messageMark() const;
 

@@ -34,6 +34,12 @@ void TConnectThread::resume()
     wake_.notify_all();
 }
 
+void TConnectThread::nudge()
+{
+    std::lock_guard<std::mutex> lock(mutex_);
+    wake_.notify_all();
+}
+
 void TConnectThread::run()
 {
     while (!stopping()) {

@@ -22,6 +22,7 @@ public:
 
     bool suspended() const override { return suspended_; }
     void resume() override;
+    void nudge() override;
     // Ends the loop and waits for the thread.
     void stop();
 
