@@ -1,7 +1,6 @@
 #include "store/CardMessageDriver.h"
 
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/unit/cardviews/CardTestRig.h"
+#include "tests/unit/cardviews/CardDriverFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,16 +9,14 @@
 
 namespace {
 
-class MessageDriverTest : public ::testing::Test {
+class MessageDriverTest : public CardDriverFixture {
 protected:
     void SetUp() override
     {
-        Prompter::setCurrent(&prompter);
+        CardDriverFixture::SetUp();
         rig.setMessages({{1, {"Hello", "0912345678"}}, {3, {"Second one", "0933"}}});
         views.cardNameIndex.add("Ann\\t+0912345678");
     }
-    void TearDown() override { Prompter::setCurrent(nullptr); }
-
     std::vector<std::string> column(const RowTable& t, std::size_t c)
     {
         std::vector<std::string> out;
@@ -27,11 +24,6 @@ protected:
         return out;
     }
 
-    ScriptedPrompter prompter;
-    CardTestRig rig;
-    RowTable sim, simShow, msg, msgShow;
-    CardViews views{sim, simShow, msg, msgShow};
-    RecordingHost host;
     CardMessageDriver driver{views, host};
 };
 

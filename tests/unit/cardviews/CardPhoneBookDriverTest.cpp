@@ -1,7 +1,6 @@
 #include "store/CardPhoneBookDriver.h"
 
-#include "tests/support/ScriptedPrompter.h"
-#include "tests/unit/cardviews/CardTestRig.h"
+#include "tests/unit/cardviews/CardDriverFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -10,20 +9,14 @@
 
 namespace {
 
-class PhoneDriverTest : public ::testing::Test {
+class PhoneDriverTest : public CardDriverFixture {
 protected:
     void SetUp() override
     {
-        Prompter::setCurrent(&prompter);
+        CardDriverFixture::SetUp();
         rig.setPhoneRecords({{1, {"Ann", "+886912345678"}}, {2, {"Bob", "0922"}}, {5, {"Cat", "*31#"}}});
     }
-    void TearDown() override { Prompter::setCurrent(nullptr); }
 
-    ScriptedPrompter prompter;
-    CardTestRig rig;
-    RowTable sim, simShow, msg, msgShow;
-    CardViews views{sim, simShow, msg, msgShow};
-    RecordingHost host;
     CardPhoneBookDriver driver{views, host};
 };
 
