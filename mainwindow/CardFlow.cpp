@@ -150,6 +150,9 @@ void CardFlow::wakePoller() { poller_.resume(); }
 bool CardFlow::handleNotice(bool inserted)
 {
     if (running() || progress_.isVisible()) return false;
+    // A card put back within moments of a no-card pass would not be examined (the status pass
+    // does nothing then) and would never be reported again: handle it a little later instead.
+    if (inserted && cardPassGuarded()) return false;
     connection_.noticePending = false;
     if (inserted) cardInserted();
     else cardRemoved();

@@ -76,6 +76,22 @@ private slots:
         QVERIFY(b.sim().empty());
     }
 
+    void cardPutBackQuicklyIsExaminedOnceTheGuardHasPassed()
+    {
+        CardFlowBench b;
+        b.rig.setPhoneRecords(kContacts);
+        QVERIFY(b.flow->handleNotice(false));  // a no-card pass
+        b.prompter.shown.clear();
+        b.pacer.now = *b.connection.lastNoCardTime + 1000;
+        QVERIFY(!b.flow->handleNotice(true));
+        QVERIFY(b.simShow().empty());
+        QVERIFY(b.prompter.shown.empty());
+        b.pacer.now += 2000;
+        QVERIFY(b.flow->handleNotice(true));
+        QCOMPARE(b.simShow().size(), size_t(3));
+        QCOMPARE(panel(b, 0), std::string("Card ready"));
+    }
+
     void refreshRefusesANonSimCard()
     {
         CardFlowBench b;
