@@ -65,7 +65,8 @@ std::string toAnsi(const GsmChar& c, bool useBig5)
     if (useBig5 && c.big5 && cp == 950)
         return {static_cast<char>(c.big5 >> 8), static_cast<char>(c.big5 & 0xFF)};
     if (c.unicode < 0x80) return std::string(1, static_cast<char>(c.unicode));
-    if (c.unicode <= 0xFF && (cp == 950 || cp == 1252)) return std::string(1, static_cast<char>(c.unicode));
+    // A Latin-1 byte on a double-byte code page would pair up with the next byte as a lead byte.
+    if (c.unicode <= 0xFF && cp == 1252) return std::string(1, static_cast<char>(c.unicode));
     std::u16string u(1, c.unicode);
     return CodePage::canEncode(u, cp) ? CodePage::fromUtf16(u, cp) : std::string("?");
 }
