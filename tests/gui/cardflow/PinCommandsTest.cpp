@@ -142,6 +142,19 @@ private slots:
         QVERIFY(b.connection.keepPolling);
     }
 
+    void threeWrongPinsBlockTheCardAndTheStatusSaysSo()
+    {
+        Bench b(true);
+        b.answer = "0000";
+        for (int i = 0; i < 3; ++i) SimPin::SimCardVerifyCHV1(1, b.answer);
+        QVERIFY(b.chv().blocked());
+        QVERIFY(b.flow->handleNotice(true));
+        QCOMPARE(b.pinPrompts, 0);  // a blocked card is not asked for its PIN
+        QCOMPARE(b.prompter.shown.at(0).text, std::string("PIN blocked"));
+        QVERIFY(b.simShow().empty());
+        QCOMPARE(b.pin.PinTriesLeft.load(), 0);
+    }
+
     void withoutACardTheCommandsEndSilently()
     {
         Bench b(true);
