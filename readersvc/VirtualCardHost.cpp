@@ -2,6 +2,8 @@
 
 #include "vsim/CardImageFile.h"
 
+#include <sys/stat.h>
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,9 +27,29 @@ VirtualCardHost::VirtualCardHost(CardImage image, std::string path, bool saveBac
 {
 }
 
+void VirtualCardHost::followRemovalFile()
+{
+    struct stat st {};
+    const bool removed = ::stat((path_ + ".removed").c_str(), &st) == 0;
+    if (removed == removed_) return;
+    removed_ = removed;
+    if (removed)
+        removeCard();
+    else
+        insertCard();
+}
+
+uint32_t VirtualCardHost::qvConnect(uint32_t context, const char* reader, uint32_t shareMode, uint32_t protocols,
+                                    uint32_t* card, uint32_t* activeProtocol)
+{
+    followRemovalFile();
+    return VirtualReaderService::qvConnect(context, reader, shareMode, protocols, card, activeProtocol);
+}
+
 uint32_t VirtualCardHost::qvDoApdu(const uint8_t* command, uint32_t length, uint8_t* response,
                                    uint32_t* responseLength)
 {
+    followRemovalFile();
     uint32_t r = VirtualReaderService::qvDoApdu(command, length, response, responseLength);
     withCard([this](VirtualCard& c) {
         saveIfChanged(c);

@@ -91,6 +91,21 @@ TEST_F(Library, ServesTheVirtualCardAsFirstReader)
     EXPECT_EQ(ans.substr(0, 11), "41 6C 69 63");  // "Alic"
 }
 
+TEST_F(Library, RemovalFileTakesTheCardOutUntilItIsDeleted)
+{
+    start(false);
+    uint32_t card = 0, proto = 0;
+    std::string ans;
+    ASSERT_EQ(lib().qvConnect(context, kReader, 2, 1, &card, &proto), 0u);
+    dir.write("card.card.removed", "");
+    EXPECT_NE(lib().qvConnect(context, kReader, 2, 1, &card, &proto), 0u);
+    EXPECT_NE(exchange("A0 A4 00 00 02 3F 00", ans), 0u);
+    std::remove(dir.file("card.card.removed").c_str());
+    ASSERT_EQ(lib().qvConnect(context, kReader, 2, 1, &card, &proto), 0u);
+    ASSERT_EQ(exchange("A0 A4 00 00 02 3F 00", ans), 0u);
+    EXPECT_EQ(ans.substr(0, 2), "9F");
+}
+
 TEST_F(Library, ResponseLargerThanCapacityIsRefused)
 {
     start(false);
