@@ -2,7 +2,7 @@
 // entry of every catalog, sort by a column and let the window paint. Goal: well under a second
 // for 100 000 entries in 100 catalogs.
 #include "mainwindow/ListView.h"
-#include "mainwindow/ListViewSpec.h"
+#include "mainwindow/ListViewDesign.h"
 #include "store/CatalogCaptions.h"
 #include "store/CatalogList.h"
 #include "store/CatalogRows.h"
@@ -48,7 +48,7 @@ void ShowRootOfPhoneFile(benchmark::State& state)
 {
     const int total = static_cast<int>(state.range(0));
     const std::string path = writePhoneFile(100, total / 100);
-    ListView view(ListViewSpec::forName("etPhone"));
+    ListView view(ListViewDesign::forName("etPhone"));
     view.resize(1000, 600);
     view.show();
     NameIndex noNames;
@@ -68,7 +68,7 @@ void ShowRootOfPhoneFile(benchmark::State& state)
 // Paging through 100 000 rows: one repaint of the visible page per step.
 void ScrollPhoneList(benchmark::State& state)
 {
-    ListView view(ListViewSpec::forName("etPhone"));
+    ListView view(ListViewDesign::forName("etPhone"));
     view.resize(1000, 600);
     std::vector<Row> rows(100000);
     for (size_t i = 0; i < rows.size(); ++i) {

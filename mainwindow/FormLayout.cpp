@@ -239,7 +239,7 @@ QWidget* FormLayout::buildPcPanel(FormWidgets& w, bool phone)
     QWidget* listSide = panel(phone ? "pnPCPH03" : "pnPCM03", split);
     auto* listColumn = tightLayout<QVBoxLayout>(listSide);
     QLabel* listLabel = caption(phone ? "pnPCPH03_1" : "pnPCM03_1", "Contents", listSide);
-    auto* view = new ListView(ListViewSpec::forName(phone ? "etPhone" : "etPCMessage"), listSide);
+    auto* view = new ListView(ListViewDesign::forName(phone ? "etPhone" : "etPCMessage"), listSide);
     QCheckBox* box = headerCheck(phone ? "etPhone_Check" : "etPCMessage_Check");
     view->setCornerCheckBox(box);
     listColumn->addWidget(listLabel);
@@ -299,10 +299,10 @@ QWidget* FormLayout::buildCardArea(FormWidgets& w)
     grid->setSpacing(0);
     w.pnSimCont = caption("pnSimCont", "Contents", w.gbSim);
     grid->addWidget(w.pnSimCont, 0, 0);
-    w.etSim = new ListView(ListViewSpec::forName("etSim"), w.gbSim);
-    w.etSim_Show = new ListView(ListViewSpec::forName("etSim_Show"), w.gbSim);
-    w.etSimMessage = new ListView(ListViewSpec::forName("etSimMessage"), w.gbSim);
-    w.etSimMessage_Show = new ListView(ListViewSpec::forName("etSimMessage_Show"), w.gbSim);
+    w.etSim = new ListView(ListViewDesign::forName("etSim"), w.gbSim);
+    w.etSim_Show = new ListView(ListViewDesign::forName("etSim_Show"), w.gbSim);
+    w.etSimMessage = new ListView(ListViewDesign::forName("etSimMessage"), w.gbSim);
+    w.etSimMessage_Show = new ListView(ListViewDesign::forName("etSimMessage_Show"), w.gbSim);
     // The shown views fill the box and cover the record views beneath them.
     for (ListView* v : {w.etSim, w.etSimMessage, w.etSim_Show, w.etSimMessage_Show}) grid->addWidget(v, 1, 0);
     grid->setRowStretch(1, 1);

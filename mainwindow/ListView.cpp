@@ -12,7 +12,7 @@
 
 #include <algorithm>
 
-ListView::ListView(const ListViewSpec& spec, QWidget* parent) : QTreeView(parent), spec_(spec)
+ListView::ListView(const ListViewDesign& spec, QWidget* parent) : QTreeView(parent), spec_(spec)
 {
     setObjectName(QString::fromUtf8(spec.name));
     model_ = new RowTableModel(table_, columnCount(), this);

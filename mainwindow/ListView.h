@@ -1,5 +1,5 @@
 #pragma once
-#include "mainwindow/ListViewSpec.h"
+#include "mainwindow/ListViewDesign.h"
 #include "shell/app/ColumnTitles.h"
 #include "store/RowTable.h"
 
@@ -17,13 +17,13 @@ class RowTableModel;
 class ListView : public QTreeView, public ColumnTitles {
     Q_OBJECT
 public:
-    explicit ListView(const ListViewSpec& spec, QWidget* parent = nullptr);
+    explicit ListView(const ListViewDesign& spec, QWidget* parent = nullptr);
     ~ListView() override;
 
     RowTable& table() { return table_; }
     const RowTable& table() const { return table_; }
     RowTableModel* rowModel() const { return model_; }
-    const ListViewSpec& spec() const { return spec_; }
+    const ListViewDesign& spec() const { return spec_; }
     ListHeader* listHeader() const { return header_; }
 
     int headerHeight() const;
@@ -81,7 +81,7 @@ private:
     void copyAllFromTable();
     void writeSelectionToTable(const QItemSelection& range, bool on);
 
-    const ListViewSpec& spec_;
+    const ListViewDesign& spec_;
     RowTable table_;
     RowTableModel* model_ = nullptr;
     ListHeader* header_ = nullptr;

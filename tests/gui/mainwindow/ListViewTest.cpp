@@ -57,7 +57,7 @@ private slots:
         QFETCH(int, movedIndex);
         QFETCH(int, movedPosition);
         QFETCH(int, widthOf1);
-        ListView view(ListViewSpec::forName(name.toStdString()));
+        ListView view(ListViewDesign::forName(name.toStdString()));
         view.resize(900, 300);
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
@@ -75,7 +75,7 @@ private slots:
 
     void modelShowsCaptionTextsAndCheckBoxes()
     {
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         fill(view, {{"Amy", "0912"}, {CodePage::fromUtf8("王小明"), "0933", "w@x.tw"}});
         QAbstractItemModel* m = view.model();
         QCOMPARE(m->rowCount(), 2);
@@ -95,7 +95,7 @@ private slots:
 
     void selectionFollowsTableBothWays()
     {
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         fill(view, {{"a"}, {"b"}, {"c"}, {"d"}});
         view.selectAllRows(true);
         QCOMPARE(selectedRowCount(view), 4);
@@ -120,7 +120,7 @@ private slots:
 
     void selectionSurvivesSortAndBatchedFill()
     {
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         fill(view, {{"c"}, {"a"}, {"b"}});
         view.table().setSelected(0, true);  // "c"
         view.sortByColumnIndex(1, Qt::AscendingOrder);
@@ -141,7 +141,7 @@ private slots:
 
     void topRowFollowsScrolling()
     {
-        ListView view(ListViewSpec::forName("etSim"));
+        ListView view(ListViewDesign::forName("etSim"));
         view.resize(400, 300);
         for (int i = 0; i < 200; ++i) view.table().appendTexts({"n" + std::to_string(i), "1"});
         view.show();
@@ -168,7 +168,7 @@ private slots:
         QFETCH(int, section);
         QFETCH(int, clicks);
         QFETCH(QStringList, captions);
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         view.resize(900, 400);
         const char* names[10] = {"beta", "Alpha", "gamma", "gamma", "gamma", "gamma", "gamma", "gamma", "gamma", "alpha2"};
         for (const char* n : names) view.table().appendTexts({n});
@@ -186,7 +186,7 @@ private slots:
 
     void widthsStayWithinColumnLimits()
     {
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         view.setColumnWidthAt(1, 1000);  // max 240
         QCOMPARE(view.columnWidthAt(1), 240);
         QCOMPARE(view.header()->sectionSize(1), 240);
@@ -198,14 +198,14 @@ private slots:
         QCOMPARE(view.columnWidthAt(2), 360);
         QVERIFY(resized.count() >= 1);
 
-        ListView hidden(ListViewSpec::forName("etPCMessage"));
+        ListView hidden(ListViewDesign::forName("etPCMessage"));
         hidden.setColumnWidthAt(2, 333);
         QCOMPARE(hidden.columnWidthAt(2), 333);  // hidden, still remembered
     }
 
     void cornerCheckBoxSitsOnHeaderLeft()
     {
-        ListView view(ListViewSpec::forName("etPhone"));
+        ListView view(ListViewDesign::forName("etPhone"));
         auto* box = new QCheckBox;
         view.setCornerCheckBox(box);
         view.resize(600, 300);
@@ -220,7 +220,7 @@ private slots:
 
     void dropChangesNothing()
     {
-        ListView view(ListViewSpec::forName("etSim"));
+        ListView view(ListViewDesign::forName("etSim"));
         fill(view, {{"A", "1"}});
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));

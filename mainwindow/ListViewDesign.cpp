@@ -1,4 +1,4 @@
-#include "mainwindow/ListViewSpec.h"
+#include "mainwindow/ListViewDesign.h"
 
 #include <stdexcept>
 #include <string>
@@ -27,9 +27,9 @@ std::vector<ColumnSpec> cardMessageColumns()
     };
 }
 
-std::vector<ListViewSpec> buildAll()
+std::vector<ListViewDesign> buildAll()
 {
-    ListViewSpec phone{"etPhone", 26, 30, 0, {
+    ListViewDesign phone{"etPhone", 26, 30, 0, {
         {0, kNumberCaption, 90, 90, 200, true, 0},
         {1, "姓名", 125, 60, 240, true, 1},
         {2, "電話", 144, 60, 360, true, 2},
@@ -37,18 +37,18 @@ std::vector<ListViewSpec> buildAll()
         {4, "備註", 120, 0, 600, true, 4},
         {5, "類別", 120, 40, 240, true, 5},
     }};
-    ListViewSpec pcMessage{"etPCMessage", 26, 26, 0, {
+    ListViewDesign pcMessage{"etPCMessage", 26, 26, 0, {
         {0, kNumberCaption, 90, 90, 200, true, 0},
         {1, "簡訊內容", 500, 60, 800, true, 3},
         {2, "電話", 120, 0, 10000, false, 1},
         {3, "類別", 144, 60, 360, true, 4},
         {4, "姓名", 120, 30, 10000, true, 2},
     }};
-    ListViewSpec sim{"etSim", 26, 30, 0, cardPhoneColumns()};
-    ListViewSpec simShow{"etSim_Show", 26, 30, 1, cardPhoneColumns()};
+    ListViewDesign sim{"etSim", 26, 30, 0, cardPhoneColumns()};
+    ListViewDesign simShow{"etSim_Show", 26, 30, 1, cardPhoneColumns()};
     simShow.columns.push_back({3, "Index", 120, 0, 10000, false, 3});
-    ListViewSpec simMessage{"etSimMessage", 26, 26, 0, cardMessageColumns()};
-    ListViewSpec simMessageShow{"etSimMessage_Show", 28, 30, 0, cardMessageColumns()};
+    ListViewDesign simMessage{"etSimMessage", 26, 26, 0, cardMessageColumns()};
+    ListViewDesign simMessageShow{"etSimMessage_Show", 28, 30, 0, cardMessageColumns()};
     simMessageShow.columns[4].caption = "Index";
     simMessageShow.columns[4].visible = false;
     return {phone, pcMessage, sim, simShow, simMessage, simMessageShow};
@@ -56,15 +56,15 @@ std::vector<ListViewSpec> buildAll()
 
 }  // namespace
 
-const std::vector<ListViewSpec>& ListViewSpec::all()
+const std::vector<ListViewDesign>& ListViewDesign::all()
 {
-    static const std::vector<ListViewSpec> specs = buildAll();
+    static const std::vector<ListViewDesign> specs = buildAll();
     return specs;
 }
 
-const ListViewSpec& ListViewSpec::forName(std::string_view name)
+const ListViewDesign& ListViewDesign::forName(std::string_view name)
 {
-    for (const ListViewSpec& spec : all())
+    for (const ListViewDesign& spec : all())
         if (name == spec.name) return spec;
     throw std::out_of_range("no list view named " + std::string(name));
 }

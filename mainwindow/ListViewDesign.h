@@ -15,15 +15,15 @@ struct ColumnSpec {
 };
 
 // The fixed layout of one of the six list views of the main window.
-struct ListViewSpec {
+struct ListViewDesign {
     const char* name = "";  // component name, used as objectName
     int rowHeight = 26;
     int headerHeight = 30;
     int sortColumn = 0;
     std::vector<ColumnSpec> columns;  // ordered by data index
 
-    // The spec of the view with this component name; throws std::out_of_range for an unknown name.
-    static const ListViewSpec& forName(std::string_view name);
+    // The design of the view with this component name; throws std::out_of_range for an unknown name.
+    static const ListViewDesign& forName(std::string_view name);
     // All six, in the order etPhone, etPCMessage, etSim, etSim_Show, etSimMessage, etSimMessage_Show.
-    static const std::vector<ListViewSpec>& all();
+    static const std::vector<ListViewDesign>& all();
 };
