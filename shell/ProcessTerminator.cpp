@@ -2,11 +2,13 @@
 
 #include <dirent.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <fstream>
+#include <iterator>
 #include <vector>
 
 namespace {
@@ -45,6 +47,37 @@ std::string comm(const std::string& dir) {
     return line;
 }
 
+// A process that has exited but is not yet reaped (state Z or X) cannot be ended any more; a
+// signal to it still "succeeds", so it must not count as found.
+bool exited(const std::string& dir) {
+    std::ifstream in(dir + "/stat");
+    const std::string stat((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t close = stat.rfind(')');  // the name in parentheses may itself hold ") "
+    if (close == std::string::npos || close + 2 >= stat.size()) return false;
+    const char state = stat[close + 2];
+    return state == 'Z' || state == 'X';
+}
+
+// Only processes running as our own user are candidates: run as root, the program must not end
+// other users' copies of itself.
+bool ours(const std::string& dir) {
+    struct stat st {};
+    return ::stat(dir.c_str(), &st) == 0 && st.st_uid == ::geteuid();
+}
+
+// True when the process directory `dir` names an executable equal to `wanted` (comparable form).
+bool nameMatches(const std::string& dir, const std::string& wanted) {
+    const std::string exe = exeLink(dir);
+    const std::string base = exe.substr(exe.find_last_of('/') + 1);
+    if (!exe.empty() && (ProcessTerminator::comparable(exe) == wanted || ProcessTerminator::comparable(base) == wanted)) return true;
+    // comm holds at most 15 bytes of the name: a full-length comm may be a cut name, which
+    // only counts when the exe link gave nothing better.
+    const std::string raw = comm(dir);
+    const std::string c = ProcessTerminator::comparable(raw);
+    if (c.empty()) return false;
+    return raw.size() < kCommMax ? c == wanted : exe.empty() && wanted.starts_with(c);
+}
+
 }  // namespace
 
 std::string ProcessTerminator::comparable(std::string_view name) {
@@ -59,15 +92,7 @@ pid_t ProcessTerminator::find(std::string_view exeName, const std::string& procR
     if (wanted.empty()) return 0;
     for (pid_t pid : processIds(procRoot)) {
         const std::string dir = procRoot + "/" + std::to_string(pid);
-        const std::string exe = exeLink(dir);
-        const std::string base = exe.substr(exe.find_last_of('/') + 1);
-        if (!exe.empty() && (comparable(exe) == wanted || comparable(base) == wanted)) return pid;
-        // comm holds at most 15 bytes of the name: a full-length comm may be a cut name, which
-        // only counts when the exe link gave nothing better.
-        const std::string raw = comm(dir);
-        const std::string c = comparable(raw);
-        if (c.empty()) continue;
-        if (raw.size() < kCommMax ? c == wanted : exe.empty() && wanted.starts_with(c)) return pid;
+        if (nameMatches(dir, wanted) && ours(dir) && !exited(dir)) return pid;
     }
     return 0;
 }

@@ -8,6 +8,7 @@
 // A process matches when the file its /proc/<pid>/exe link names (full path or file name) or
 // its /proc/<pid>/comm equals the wanted name without regard to ASCII case; a trailing ".exe"
 // is ignored on both sides. A process whose exe link cannot be read still matches by comm.
+// Processes of other users and processes that have already exited (zombies) never match.
 class ProcessTerminator {
 public:
     // The matching process with the lowest id; 0 when none. `procRoot` lets tests supply a

@@ -86,3 +86,31 @@ TEST(ProcessTerminator, ScansInIdOrderAndFallsBackToTheName) {
 TEST(ProcessTerminator, NeverSignalsAProcessGroup) {
     for (pid_t pid : {0, -1, -12345}) EXPECT_FALSE(ProcessTerminator::terminate(pid));
 }
+
+TEST(ProcessTerminator, AChildThatHasExitedIsNoLongerFound) {
+    ScratchDir dir;
+    Sleeper child(dir, "QvTermZombie");
+    ASSERT_EQ(ProcessTerminator::find("QvTermZombie"), child.pid);
+    ASSERT_EQ(::kill(child.pid, SIGKILL), 0);
+    siginfo_t info{};
+    ASSERT_EQ(::waitid(P_PID, static_cast<id_t>(child.pid), &info, WEXITED | WNOWAIT), 0);  // a zombie now
+    EXPECT_EQ(ProcessTerminator::find("QvTermZombie"), 0);
+    EXPECT_FALSE(ProcessTerminator::terminateByName("QvTermZombie"));
+}
+
+TEST(ProcessTerminator, SkipsExitedProcessesAndThoseOfOtherUsers) {
+    // Every entry is named Quillon; only the one still running as our user may be found.
+    ScratchDir proc;
+    struct Entry { const char* pid; const char* stat; bool otherUser; };
+    const bool root = ::geteuid() == 0;
+    for (const Entry& e : {Entry{"3", "3 (Quillon) S 1", true}, Entry{"5", "5 (Quillon) Z 1", false},
+                           Entry{"6", "6 (Qu) X) X 1", false}, Entry{"9", "9 (Quillon) S 1", false}}) {
+        if (e.otherUser && !root) continue;  // only root can lay out another user's entry
+        proc.write(std::string(e.pid) + "/comm", "Quillon\n");
+        proc.write(std::string(e.pid) + "/stat", e.stat);
+        if (e.otherUser) {
+            ASSERT_EQ(::chown(proc.file(e.pid).c_str(), 65534, 65534), 0);
+        }
+    }
+    EXPECT_EQ(ProcessTerminator::find("Quillon.exe", proc.path()), 9);
+}
