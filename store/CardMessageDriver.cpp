@@ -7,6 +7,7 @@
 #include "sim/SimPin.h"
 #include "sim/SimShortMsg.h"
 
+#include <algorithm>
 #include <charconv>
 
 namespace {
@@ -85,10 +86,12 @@ CardMessageDriver::WriteResult CardMessageDriver::write()
     if (count == 0) return result;
     const LocalTexts& texts = LocalTexts::current();
     const RowTable& records = views_.messageRecords();
-    for (std::size_t i = 0; i < records.size() && static_cast<int>(i) < count; ++i) {
+    // Only records the last read reached: one past a failed read may hold a message never seen.
+    const std::size_t rows = std::min({records.size(), static_cast<std::size_t>(count), image_.size()});
+    for (std::size_t i = 0; i < rows; ++i) {
         host_.setInfo(texts.hintf(20, i + 1));
         const Record wanted{records.text(i, 0), records.text(i, 1)};
-        if (i < image_.size() && image_[i] == wanted) continue;
+        if (image_[i] == wanted) continue;
         ShortMsg msg;
         msg.text = wanted.text;
         msg.number = wanted.number;

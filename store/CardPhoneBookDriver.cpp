@@ -49,9 +49,11 @@ bool CardPhoneBookDriver::readRecords(uint16_t count)
         record.name = EntryLine::stripTrailingBlanks(record.name);
         record.number = EntryLine::stripTrailingBlanks(record.number);
         const std::string line = EntryLine::join({record.name, record.number});
-        image_.push_back(std::move(record));
         Log::format("Line i =%d--->Data=%s", static_cast<int>(i), line.c_str());
         views_.addCardPhoneRow(line);
+        // The image holds the row as shown: a record whose text the row cannot carry exactly
+        // (an escape-like name, say) counts as changed only when the user changes its row.
+        image_.push_back(views_.phoneRecords().size() >= i ? rowRecord(i - 1) : std::move(record));
         if (i % step == 0) host_.advanceProgress(1);
         Pacer::current().pump();
     }
@@ -79,12 +81,14 @@ CardPhoneBookDriver::WriteResult CardPhoneBookDriver::write()
     if (SimPhoneBook::OpenSimPhoneFile() != 0) return result;
     const LocalTexts& texts = LocalTexts::current();
     host_.setBusy(true);
-    const std::size_t rows = std::min<std::size_t>(views_.phoneRecords().size(), SimGeometry::phone().recordCount);
+    // Only records the last read reached: one past a failed read may hold an entry never seen.
+    const std::size_t rows = std::min<std::size_t>({views_.phoneRecords().size(), SimGeometry::phone().recordCount,
+                                                    image_.size()});
     for (std::size_t i = 0; i < rows; ++i) {
         host_.setInfo(texts.hintf(16, i + 1));
         Pacer::current().pump();
         const Record wanted = rowRecord(i);
-        if (i < image_.size() && image_[i] == wanted) continue;
+        if (image_[i] == wanted) continue;
         result.status = SimPhoneBook::WriteSimPhoneBook(static_cast<uint32_t>(i + 1), wanted.name, wanted.number);
         if (result.status != 0) break;
         ++result.written;

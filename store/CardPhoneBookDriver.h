@@ -8,7 +8,7 @@
 #include <vector>
 
 // Copies the card phone book into the card views and writes changed rows back. It keeps the
-// texts of every record as read, so a write sends only the records whose row differs.
+// row of every record as read, so a write sends only the records whose row the user changed.
 // Runs on the thread that talks to the card, with the poller suspended by the caller.
 class CardPhoneBookDriver {
 public:

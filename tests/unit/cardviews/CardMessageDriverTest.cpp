@@ -86,4 +86,18 @@ TEST_F(MessageDriverTest, WriteSendsOnlyChangedRecordsAndReadsThemBack)
     EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 0u);
 }
 
+// Records past a failed read were never seen: a message added there must not overwrite one.
+TEST_F(MessageDriverTest, WriteNeverTouchesRecordsTheReadDidNotReach)
+{
+    rig.failRecord = 3;
+    ASSERT_TRUE(driver.read());
+    ASSERT_EQ(views.addCardMessageRow("Draft\\t0944"), CardViews::AddResult::Added);  // record 3
+    rig.failRecord = 0;
+    rig.card.clearCounts();
+    EXPECT_EQ(driver.write().written, 0u);
+    EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 0u);
+    ASSERT_TRUE(driver.read());
+    EXPECT_EQ(msg.text(2, 0), "Second one");
+}
+
 }  // namespace

@@ -2,6 +2,9 @@
 
 #include "tests/unit/cardviews/CardDriverFixture.h"
 
+#include "sim/SimPhoneBook.h"
+#include "store/EntryLine.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -90,6 +93,46 @@ TEST_F(PhoneDriverTest, WriteStopsAtTheFirstRefusedRecord)
     EXPECT_NE(result.status, 0);
     EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 1u);
     EXPECT_EQ(sim.text(1, 0), "Bobby") << "no re-read when nothing was written";
+}
+
+// Records past a failed read were never seen: rows added there must not overwrite them.
+TEST_F(PhoneDriverTest, WriteNeverTouchesRecordsTheReadDidNotReach)
+{
+    rig.failRecord = 4;
+    ASSERT_TRUE(driver.read());
+    ASSERT_EQ(views.addCardPhoneRow("Zed\\t0999"), CardViews::AddResult::Added);  // record 4
+    ASSERT_EQ(views.addCardPhoneRow("Yan\\t0888"), CardViews::AddResult::Added);  // record 5 holds Cat
+    sim.setColumns(0, {"Anne", "+886912345678"});
+    rig.failRecord = 0;
+    rig.card.clearCounts();
+    const auto result = driver.write();
+    EXPECT_EQ(result.written, 1u) << "only the changed record that was read";
+    EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 1u);
+    std::string name, number;
+    ASSERT_EQ(SimPhoneBook::ReadSimPhoneBook(5, name, number), 0u);
+    EXPECT_EQ(name, "Cat");
+    EXPECT_EQ(number, "*31#");
+}
+
+// A record whose text reads back differently from the card's bytes (escape-like text, a
+// number with characters that are not dialled) is still unchanged when the user left it alone.
+TEST_F(PhoneDriverTest, UntouchedRecordsAreNotRewrittenWhateverTheirText)
+{
+    const struct {
+        const char* name;
+        const char* number;
+    } cases[] = {{"A\\tB", "0911"}, {"Line\\nTwo", "0922"}, {"Back\\\\slash", "0933"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        rig.setPhoneRecords({{2, {c.name, c.number}}});
+        ASSERT_TRUE(driver.read());
+        rig.card.clearCounts();
+        EXPECT_EQ(driver.write().written, 0u);
+        EXPECT_EQ(rig.card.count(VirtualCard::kUpdateRecord), 0u);
+        std::string name, number;
+        ASSERT_EQ(SimPhoneBook::ReadSimPhoneBook(2, name, number), 0u);
+        EXPECT_EQ(EntryLine::stripTrailingBlanks(name), c.name);
+    }
 }
 
 }  // namespace
