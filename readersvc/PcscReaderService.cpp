@@ -37,6 +37,16 @@ void PcscReaderService::dropApduCard()
     hasApduCard_ = false;
 }
 
+void PcscReaderService::dropStaleApduCard()
+{
+    if (!hasApduCard_) return;
+    char name[MAX_READERNAME];
+    DWORD nameLength = sizeof name, state = 0, proto = 0;
+    BYTE atr[MAX_ATR_SIZE];
+    DWORD atrLength = sizeof atr;
+    if (SCardStatus(apduCard_, name, &nameLength, &state, &proto, atr, &atrLength) != SCARD_S_SUCCESS) dropApduCard();
+}
+
 void PcscReaderService::dropContext()
 {
     dropApduCard();
@@ -107,6 +117,7 @@ uint32_t PcscReaderService::qvConnect(uint32_t, const char* reader, uint32_t sha
     SCARDHANDLE handle = 0;
     DWORD proto = 0;
     LONG rv = withContext([&] { return SCardConnect(context_, reader, shareMode, protocols, &handle, &proto); });
+    dropStaleApduCard();
     if (rv != SCARD_S_SUCCESS) return result(rv);
     const uint32_t token = kTokenBit | nextToken_++;
     handles_[token] = handle;

@@ -41,6 +41,9 @@ private:
     LONG ensureContext();
     void dropContext();
     void dropApduCard();
+    // Drops the APDU connection when its card has been taken out (or reset) since it was opened,
+    // so that the next exchange reaches the card now in the reader. Every QVConnect checks this.
+    void dropStaleApduCard();
     LONG listReaders(std::vector<std::string>& names);
     LONG connectApduCard();
     LONG transmit(const uint8_t* command, uint32_t length, std::vector<uint8_t>& reply);

@@ -141,17 +141,32 @@ TEST_F(EndToEnd, RecordsReadAndWritten)
     EXPECT_EQ(send("A0 B2 01 04 1C", 29), "error");  // 30 bytes do not fit
 }
 
+// The first exchange after the card came back reaches it, whether or not an exchange failed
+// while it was out.
 TEST_F(EndToEnd, CardPulledAndPutBack)
 {
-    selectAdn();
-    stopByPidFile("vsim", "quillon-vsim");
-    ASSERT_TRUE(waitCard(false)) << "the card did not leave the reader";
-    EXPECT_EQ(send("A0 B2 01 04 1C"), "error");
-    EXPECT_NE(connect() & 0xFFFF, 0u);
-    startVsim();
-    ASSERT_TRUE(waitCard(true)) << "the card did not come back";
-    EXPECT_EQ(connect(), 0u);
-    EXPECT_EQ(send("A0 A4 00 00 02 3F 00"), "9F 16");
+    struct Case {
+        bool exchangeWhileOut;
+        const char* first;
+        const char* answer;
+    };
+    for (const Case& c : {Case{true, "00 02 00 00 02 00 00", "3B 02 14 50"},
+                          Case{false, "00 02 00 00 02 00 00", "3B 02 14 50"},
+                          Case{false, "A0 A4 00 00 02 3F 00", "9F 16"}}) {
+        SCOPED_TRACE(std::string(c.first) + (c.exchangeWhileOut ? ", exchange while out" : ""));
+        selectAdn();
+        stopByPidFile("vsim", "quillon-vsim");
+        ASSERT_TRUE(waitCard(false)) << "the card did not leave the reader";
+        EXPECT_NE(connect() & 0xFFFF, 0u);
+        if (c.exchangeWhileOut) {
+            EXPECT_EQ(send("A0 B2 01 04 1C"), "error");
+        }
+        startVsim();
+        ASSERT_TRUE(waitCard(true)) << "the card did not come back";
+        EXPECT_EQ(connect(), 0u);
+        EXPECT_EQ(send(c.first), c.answer);
+        EXPECT_EQ(send("A0 A4 00 00 02 3F 00"), "9F 16");
+    }
 }
 
 // A second card with faults in the driver's second reader: the library passes the echoed
