@@ -213,9 +213,13 @@ bool TFormSimCard::FormClose()
     }
     s_.closing = true;
     if ((s_.pcChanged || s_.cardChanged) && pcStore_->askToSave() == Prompter::Answer::Yes) {
-        // A failed write is reported by the store; the old file stays under its name.
-        pcStore_->write(StoreKind::Phone, s_.phoneFilePath);
-        pcStore_->write(StoreKind::Message, s_.messageFilePath);
+        // A failed write is reported by the store and the old file stays under its name; the
+        // window stays open so the changes it holds are not lost with it.
+        if (!pcStore_->write(StoreKind::Phone, s_.phoneFilePath) ||
+            !pcStore_->write(StoreKind::Message, s_.messageFilePath)) {
+            s_.closing = false;
+            return false;
+        }
         if (cardWriter) cardWriter();
     }
     if (pollerStopper) pollerStopper();

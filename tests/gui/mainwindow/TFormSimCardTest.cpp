@@ -338,6 +338,37 @@ private slots:
         QCOMPARE(cardWrites, 1);
     }
 
+    // A PC file that cannot be written keeps the window (and every unsaved change) open.
+    void closeStaysOpenWhenAPcFileCannotBeWritten_data()
+    {
+        QTest::addColumn<bool>("phoneFails");
+        QTest::newRow("phone file") << true;
+        QTest::newRow("message file") << false;
+    }
+    void closeStaysOpenWhenAPcFileCannotBeWritten()
+    {
+        QFETCH(bool, phoneFails);
+        auto form = makeForm();
+        form->state().pcChanged = true;
+        std::string& path = phoneFails ? form->state().phoneFilePath : form->state().messageFilePath;
+        path = dir->file("no-such-dir/file");
+        int cardWrites = 0;
+        form->cardWriter = [&] { ++cardWrites; };
+        prompter.answers = {Answer::Yes, Answer::Yes};
+        QVERIFY(!form->close());
+        QVERIFY(form->isVisible());
+        QVERIFY(!form->state().closing);
+        QCOMPARE(cardWrites, 0);
+        QVERIFY(prompter.shown.back().text.find("Cannot create file") == 0);
+        QVERIFY(!dir->exists("Quillon.INI"));
+
+        path = dir->file(phoneFails ? "phone.LPB" : "Message.LSM");
+        prompter.answers = {Answer::Yes, Answer::Yes};
+        QVERIFY(form->close());
+        QVERIFY(dir->exists(phoneFails ? "phone.LPB" : "Message.LSM"));
+        QCOMPARE(cardWrites, 1);
+    }
+
     void showsCatalogAndRoot()
     {
         dir->write("phone.LPB", kPhoneFile);
