@@ -2,6 +2,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -12,6 +14,8 @@ struct DiallingCase {
     std::string digits;
     size_t places;
 };
+
+void PrintTo(const DiallingCase& c, std::ostream* os) { *os << caseHex(c.bcd) + "_max" + std::to_string(c.maxPlaces); }
 
 class DecodeDialling : public testing::TestWithParam<DiallingCase> {};
 
@@ -34,6 +38,8 @@ struct EncodeCase {
     std::string digits;
     const char* bcd;
 };
+
+void PrintTo(const EncodeCase& c, std::ostream* os) { *os << caseText(c.digits); }
 
 class EncodeDialling : public testing::TestWithParam<EncodeCase> {};
 

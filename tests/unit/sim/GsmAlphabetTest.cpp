@@ -3,6 +3,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -17,6 +19,8 @@ struct NameCase {
     const char* gsm;   // name field
     std::string ansi;  // decoded text
 };
+
+void PrintTo(const NameCase& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseHex(c.gsm, 24); }
 
 class DecodeName : public testing::TestWithParam<NameCase> {};
 
@@ -46,6 +50,8 @@ struct EncodeCase {
     const char* gsm;
 };
 
+void PrintTo(const EncodeCase& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseText(c.ansi) + "_" + std::to_string(c.width); }
+
 class EncodeName : public testing::TestWithParam<EncodeCase> {};
 
 TEST_P(EncodeName, GivesTheTableCBytesWithinTheWidth)
@@ -68,6 +74,8 @@ struct CanEncodeCase {
     std::string ansi;
     bool gsm;
 };
+
+void PrintTo(const CanEncodeCase& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseText(c.ansi); }
 
 class CanEncode : public testing::TestWithParam<CanEncodeCase> {};
 

@@ -4,6 +4,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -38,6 +40,8 @@ struct RoundTrip {
     std::string readName;
     std::string readNumber;
 };
+
+void PrintTo(const RoundTrip& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseText(c.name) + "_" + caseText(c.number); }
 
 class PhoneRecordRoundTrip : public testing::TestWithParam<RoundTrip> {
 protected:
@@ -82,6 +86,8 @@ struct NumberCut {
     std::string stored;
 };
 
+void PrintTo(const NumberCut& c, std::ostream* os) { *os << caseText(c.number); }
+
 class PhoneNumberCut : public testing::TestWithParam<NumberCut> {};
 
 TEST_P(PhoneNumberCut, KeepsTheFirstTwentyCharacters)
@@ -112,6 +118,8 @@ struct ReadCase {
     bool intact;
     uint8_t extension;
 };
+
+void PrintTo(const ReadCase& c, std::ostream* os) { *os << caseText(c.name) + "_" + caseText(c.number); }
 
 class PhoneRecordRead : public testing::TestWithParam<ReadCase> {
 protected:

@@ -7,6 +7,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -18,6 +20,8 @@ struct CommandCase {
     std::function<SimCommand::Bytes()> build;
     const char* bytes;
 };
+
+void PrintTo(const CommandCase& c, std::ostream* os) { *os << caseText(c.what); }
 
 class CommandBytes : public testing::TestWithParam<CommandCase> {};
 
@@ -122,6 +126,8 @@ struct HeaderCase {
     uint16_t fileSize;
     uint8_t recordLength;
 };
+
+void PrintTo(const HeaderCase& c, std::ostream* os) { *os << caseHex(c.data, 6) + (c.allowShift ? "_shift" : "_noshift"); }
 
 class ElementaryHeader : public testing::TestWithParam<HeaderCase> {};
 

@@ -3,6 +3,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -20,6 +22,8 @@ struct IccidCase {
     const char* body;
     std::string digits;
 };
+
+void PrintTo(const IccidCase& c, std::ostream* os) { *os << caseText(c.digits); }
 
 class CardNumber : public testing::TestWithParam<IccidCase> {};
 
@@ -56,6 +60,8 @@ struct MsisdnCase {
     std::string name;
     std::string number;
 };
+
+void PrintTo(const MsisdnCase& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseText(c.number); }
 
 class OwnNumber : public testing::TestWithParam<MsisdnCase> {};
 
@@ -112,6 +118,8 @@ struct SmspCase {
     uint32_t result;
     const char* address;
 };
+
+void PrintTo(const SmspCase& c, std::ostream* os) { *os << caseHex(c.record, 4) + "_" + std::to_string(c.result); }
 
 class ServiceCentre : public testing::TestWithParam<SmspCase> {};
 

@@ -5,6 +5,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -65,6 +67,8 @@ struct Entry {
     std::string number;
     const char* bytes;  // record on the card ("" = not checked)
 };
+
+void PrintTo(const Entry& c, std::ostream* os) { *os << std::to_string(c.codePage) + "_" + caseText(c.name) + "_" + caseText(c.number); }
 
 class SimPhoneBookRoundTrip : public testing::TestWithParam<Entry> {};
 

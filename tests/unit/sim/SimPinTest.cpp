@@ -3,6 +3,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -19,6 +21,8 @@ struct StateCase {
     uint8_t attempts;
     uint32_t result;
 };
+
+void PrintTo(const StateCase& c, std::ostream* os) { *os << std::string(c.enabled ? "enabled_" : "disabled_") + std::to_string(c.attempts); }
 
 class NeedChv1 : public testing::TestWithParam<StateCase> {};
 

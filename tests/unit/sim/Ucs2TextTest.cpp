@@ -3,6 +3,8 @@
 
 #include "SimTestCard.h"
 
+#include "CaseLabel.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
@@ -18,6 +20,12 @@ struct Ucs2Case {
     std::string ansi;
     bool intact;
 };
+
+void PrintTo(const Ucs2Case& c, std::ostream* os)
+{
+    *os << c.codePage << "_lang" << c.language << "_" << caseText(std::string(1, static_cast<char>(c.format)))
+        << "_count" << c.count << "_" << caseHex(c.source);
+}
 
 class Ucs2Decode : public testing::TestWithParam<Ucs2Case> {
 protected:
@@ -68,6 +76,8 @@ struct BoundCase {
     size_t destinationSize;
     std::string expected;
 };
+
+void PrintTo(const BoundCase& c, std::ostream* os) { *os << "size" + std::to_string(c.destinationSize); }
 
 class UC2AnsiBounds : public testing::TestWithParam<BoundCase> {};
 
