@@ -20,7 +20,8 @@ public:
                    std::chrono::milliseconds pause = std::chrono::milliseconds(1000));
     ~TConnectThread() override;
 
-    bool suspended() const override { return suspended_; }
+    // A poller told to stop polls no more either: the window need not wait for it.
+    bool suspended() const override { return suspended_ || stop_; }
     void resume() override;
     void nudge() override;
     // Ends the loop and waits for the thread.

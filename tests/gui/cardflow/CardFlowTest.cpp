@@ -9,6 +9,10 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <atomic>
+#include <chrono>
+#include <thread>
+
 namespace {
 
 const std::vector<std::pair<uint32_t, std::pair<std::string, std::string>>> kContacts = {
@@ -283,6 +287,32 @@ private slots:
         QTest::qWait(100);
         QCOMPARE(notices, 2);
         poller.stop();
+    }
+
+    // A notice still queued when the window stopped the poller for good must not leave the
+    // window waiting for a poller that will never suspend again.
+    void noticeAfterThePollerStoppedDoesNotHang()
+    {
+        CardFlowBench b;
+        b.rig.setPhoneRecords(kContacts);
+        CardNotifier notifier;
+        TConnectThread poller(&notifier, b.connection, b.pin, std::chrono::milliseconds(10));
+        CardFlow flow(b.w, *b.progress, *b.views, b.connection, b.pin, poller);
+        poller.start();
+        QTest::qWait(30);
+        poller.stop();
+        QVERIFY(poller.suspended());
+
+        std::atomic<bool> handled{false};
+        std::thread watchdog([&] {
+            for (int i = 0; i < 300 && !handled; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            if (!handled) std::abort();  // the flow hangs in its wait for the poller
+        });
+        const bool ok = flow.handleNotice(true);
+        handled = true;
+        watchdog.join();
+        QVERIFY(ok);
+        QCOMPARE(b.w.etSim_Show->table().size(), size_t(3));
     }
 };
 
