@@ -17,6 +17,8 @@ struct BadImage {
     std::string error;
 };
 
+void PrintTo(const BadImage& c, std::ostream* os) { *os << c.name; }
+
 class CardImageErrors : public testing::TestWithParam<BadImage> {};
 
 TEST_P(CardImageErrors, NameFileAndLine)
@@ -56,8 +58,7 @@ INSTANTIATE_TEST_SUITE_P(
         BadImage{"PukShort", "chv1 puk=1234\n", "x.card:1: puk must be 8 to 8 digits"},
         BadImage{"AttemptsTooMany", "chv1 attempts=16\n", "x.card:1: bad attempts '16'"},
         BadImage{"EnabledMaybe", "\r\nchv1 enabled=maybe\r\n", "x.card:2: expected yes or no, got 'maybe'"},
-        BadImage{"EmptyAtr", "atr\n", "x.card:1: an answer to reset has 1 to 33 bytes"}),
-    [](const testing::TestParamInfo<BadImage>& i) { return std::string(i.param.name); });
+        BadImage{"EmptyAtr", "atr\n", "x.card:1: an answer to reset has 1 to 33 bytes"}));
 
 TEST(CardImageFiles, MissingFileIsNamed)
 {

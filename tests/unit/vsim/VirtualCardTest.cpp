@@ -37,6 +37,8 @@ struct Exchange {
     std::string expected;             // whole answer: data then SW1 SW2
 };
 
+void PrintTo(const Exchange& c, std::ostream* os) { *os << c.name; }
+
 class CardStatusWords : public testing::TestWithParam<Exchange> {};
 
 TEST_P(CardStatusWords, AnswersAsGsmCard)
@@ -97,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(
                  "A0 DC 01 04 02 00 00", "67 00"},
         Exchange{"UpdateRecordDataShort", false, {kSelMf, kSelTelecom, kSelAdn}, "A0 DC 01 04 1C 00", "67 00"},
         Exchange{"StatusOfTelecom", false, {kSelMf, kSelTelecom, kSelAdn}, "A0 F2 00 00 06",
-                 "00 00 10 00 7F 10 90 00"}),
-    [](const testing::TestParamInfo<Exchange>& i) { return std::string(i.param.name); });
+                 "00 00 10 00 7F 10 90 00"}));
 
 // Header bytes counted from 1: 14 file characteristics, 19 CHV1 status.
 struct MfHeaderCase {
@@ -107,6 +108,11 @@ struct MfHeaderCase {
     uint8_t characteristics;
     uint8_t chv1Status;
 };
+
+void PrintTo(const MfHeaderCase& c, std::ostream* os)
+{
+    *os << (c.pinOn ? "PinOn" : "PinOff") << "_wrong" << c.wrongAttempts;
+}
 
 class MfHeader : public testing::TestWithParam<MfHeaderCase> {};
 
@@ -169,6 +175,8 @@ struct PinScript {
     std::vector<std::pair<std::string, std::string>> steps;
 };
 
+void PrintTo(const PinScript& c, std::ostream* os) { *os << c.name; }
+
 class PinCommands : public testing::TestWithParam<PinScript> {};
 
 TEST_P(PinCommands, CountAttemptsAndBlock)
@@ -220,8 +228,7 @@ INSTANTIATE_TEST_SUITE_P(
         PinScript{"WrongChvNumber", true, {{"A0 20 00 03 08 31 32 33 34 FF FF FF FF", "6B 00"}}},
         PinScript{"DisableNamesOnlyChv1", true, {{"A0 26 00 02 08 31 32 33 34 FF FF FF FF", "6B 00"}}},
         PinScript{"VerifyWrongLength", true, {{"A0 20 00 01 04 31 32 33 34", "67 00"}}},
-        PinScript{"ChangeWrongLength", true, {{"A0 24 00 01 08 31 32 33 34 FF FF FF FF", "67 00"}}}),
-    [](const testing::TestParamInfo<PinScript>& i) { return std::string(i.param.name); });
+        PinScript{"ChangeWrongLength", true, {{"A0 24 00 01 08 31 32 33 34 FF FF FF FF", "67 00"}}}));
 
 TEST(PinCommands, UnblockCodeBlocksAfterTenWrongAttempts)
 {

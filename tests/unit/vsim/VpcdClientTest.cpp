@@ -98,6 +98,8 @@ struct FaultCase {
     std::string expected;
 };
 
+void PrintTo(const FaultCase& c, std::ostream* os) { *os << c.name; }
+
 class Faults : public testing::TestWithParam<FaultCase> {};
 
 TEST_P(Faults, ChangeTheAnswer)
@@ -121,8 +123,7 @@ INSTANTIATE_TEST_SUITE_P(
                     FaultCase{"ErrorAtRecord", {.errorAtRecord = 2}, "A0 B2 02 04 1C", "6F 00"},
                     FaultCase{"ErrorAtOtherRecord", {.errorAtRecord = 3}, "A0 B2 02 04 1C", kRecord2 + " 90 00"},
                     FaultCase{"ShortResponse", {.shortResponses = true}, "A0 C0 00 00 0F",
-                              kHeader.substr(0, 7 * 3 - 1) + " 90 00"}),
-    [](const testing::TestParamInfo<FaultCase>& i) { return std::string(i.param.name); });
+                              kHeader.substr(0, 7 * 3 - 1) + " 90 00"}));
 
 TEST_F(Vpcd, PulledAfterTheGivenNumberOfApdus)
 {
