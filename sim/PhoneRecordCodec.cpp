@@ -22,11 +22,15 @@ std::vector<uint8_t> bytesAt(std::span<const uint8_t> record, size_t from, size_
     return out;
 }
 
+// A type-of-number byte has its top bit set; FF marks an unused field. Any other type (national,
+// network specific, ...) stands in its place, so its digit bytes must not be read as a late type byte.
+bool isTypeByte(uint8_t b) { return (b & 0x80) != 0 && b != 0xFF; }
+
 void decodeNumber(std::span<const uint8_t> record, size_t nameWidth, PhoneRecordCodec::Decoded& out)
 {
     size_t lengthAt = nameWidth;
     uint8_t type = byteAt(record, lengthAt + 1);
-    if (!PhoneRecordCodec::isNumberType(type)) {
+    if (!isTypeByte(type)) {
         for (size_t k = lengthAt + 2; k < lengthAt + 2 + kTypeSearch; ++k) {
             if (PhoneRecordCodec::isNumberType(byteAt(record, k))) {
                 lengthAt = k - 1;

@@ -140,6 +140,8 @@ INSTANTIATE_TEST_SUITE_P(Cases, PhoneRecordRead, testing::Values(
     ReadCase{"", "", "", true, 0xFF},                                                              // all FF
     // the type byte two places late
     ReadCase{"42 FF FF FF FF FF FF FF FF FF FF FF FF FF 07 FF FF 91 21 43 65 FF", "B", "+123456", true, 0xFF},
+    // a national number (type A1): its digit bytes 90 and 81 are not taken for a late type byte
+    ReadCase{"43 FF FF FF FF FF FF FF FF FF FF FF FF FF 07 A1 90 81 21 43 65 F7", "C", "09181234567", true, 0xFF},
     // 81 with a count running past the name field: what fits, flagged
     ReadCase{"81 C8 00 41 42 43 44 45 46 47 48 49 4A 4B 02 81 21 FF", "ABCDEFGHIJK", "12", false, 0xFF},
     ReadCase{"82 02 4E 00 AD 41 FF FF FF FF FF FF FF FF 02 81 F9", "\xA4\xA4" "A", "9", true, 0xFF},
