@@ -18,6 +18,9 @@ constexpr size_t kPacked81Limit = 510;
 
 constexpr uint8_t kHeaderIndicator = 0x40;  // TP-UDHI in the first octet
 
+// Type of number 101: the address field holds 7-bit packed characters, not digits.
+bool isAlphanumeric(uint8_t type) { return (type & 0x70) == 0x50; }
+
 bool isUsedStatus(uint8_t status) { return status == 1 || status == 3 || status == 7; }
 
 // Big-endian UCS2 up to the first FFFF, converted to the code page.
@@ -115,6 +118,12 @@ int SmsDecoder::readAddress(size_t& p)
     if (!(at(p + 2) & 0x80)) return kSmsBadAddressType;
     const size_t bytes = (digits + 1) / 2;
     const size_t available = std::min(bytes, size_ - std::min(size_, p + 3));
+    if (isAlphanumeric(at(p + 2))) {  // a sender name in 7-bit characters: no digits, no padding rules
+        msg_.number.clear();
+        if (available < bytes) return kSmsTruncated;
+        p += 2 + bytes;
+        return kSmsOk;
+    }
     readDigits(p + 3, available, digits);
     if (available < bytes) return kSmsTruncated;
     p += 2 + bytes;

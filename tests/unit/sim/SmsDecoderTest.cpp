@@ -50,6 +50,9 @@ const Case kCases[] = {
      {0, 1, "0912345678", 0x00, "2024-03-15 12:30:45", "Hi"}},
     {"UCS2 after a user data header", "01 00 44 " + kOaHex + " 00 08 " + kStampHex + " 0A 05 00 03 2A 02 01 4E 2D 65 87",
      {0, 1, "0912345678", 0x08, "2024-03-15 12:30:45", "\xA4\xA4\xA4\xE5"}, 176, 950},
+    // "Google" in the GSM alphabet: no digits to show, the message itself still reads
+    {"alphanumeric sender", "01 00 04 0B D0 C7 F7 FB CC 2E 03 00 00 " + kStampHex + " " + kHelloHex,
+     {0, 1, "", 0x00, "2024-03-15 12:30:45", "Hello"}},
     {"sender of length 0 keeps its type byte", "01 00 04 00 81 00 00 " + kStampHex + " " + kHelloHex,
      {0, 1, "", 0x00, "2024-03-15 12:30:45", "Hello"}},
     {"to be sent, no destination", "07 02 81 F0 11 FF 00 81 00 00 00 " + kHelloHex, {0, 7, "", 0x00, "", "Hello"}},
