@@ -123,8 +123,11 @@ int CardFlow::answerToReset()
     const uint8_t query[] = {0x00, 0x02, 0x00, 0x00, 0x02, 0x00, 0x00};
     uint8_t response[512] = {};
     uint32_t length = sizeof response;
-    if (SimAPDU(query, sizeof query, response, &length) != 0 || length == 0) return -1;
-    return response[0];
+    // The card is asked with the poller keeping still, like every other card command.
+    stopPoller();
+    const bool answered = SimAPDU(query, sizeof query, response, &length) == 0 && length != 0;
+    restartPoller();
+    return answered ? response[0] : -1;
 }
 
 // --- the poller ----------------------------------------------------------------------------

@@ -17,11 +17,17 @@
 
 #include <memory>
 
-// A poller that is always suspended and counts how often it was let go.
+// A poller that suspends as soon as it is nudged and counts how often it was let go.
 struct StillPoller : PollerControl {
-    bool suspended() const override { return true; }
-    void resume() override { ++resumes; }
+    bool suspended() const override { return asleep; }
+    void resume() override
+    {
+        ++resumes;
+        asleep = false;
+    }
+    void nudge() override { asleep = true; }
     int resumes = 0;
+    bool asleep = false;  // suspends as soon as it is nudged
 };
 
 // The main window's widgets, the card views over them and the card flow, on a virtual card,
@@ -40,6 +46,7 @@ struct CardFlowBench {
         connection.readerName = VirtualReaderService::kReaderName;
         flow = std::make_unique<CardFlow>(w, *progress, *views, connection, pin, poller);
         flow->setCardState(LocalTexts::current().hint(4));
+        rig.onApdu = [this] { unguardedApdus += poller.asleep ? 0 : 1; };
     }
     ~CardFlowBench()
     {
@@ -62,5 +69,6 @@ struct CardFlowBench {
     CardConnection connection;
     PinState pin;
     StillPoller poller;
+    int unguardedApdus = 0;  // card commands sent while the poller was running
     std::unique_ptr<CardFlow> flow;
 };

@@ -289,6 +289,33 @@ private slots:
         poller.stop();
     }
 
+    // The window talks to the card only while the poller keeps still.
+    void cardCommandsRunWithThePollerSuspended_data()
+    {
+        QTest::addColumn<bool>("refresh");
+        QTest::newRow("card inserted") << false;
+        QTest::newRow("refresh") << true;
+    }
+    void cardCommandsRunWithThePollerSuspended()
+    {
+        QFETCH(bool, refresh);
+        CardFlowBench b;
+        b.rig.setPhoneRecords(kContacts);
+        b.unguardedApdus = 0;  // the set-up wrote the card directly
+        if (refresh) {
+            QVERIFY(b.flow->handleNotice(true));
+            b.pacer.now += 10000;
+            b.unguardedApdus = 0;
+            b.flow->msRefreshClick();
+        } else {
+            QVERIFY(b.flow->handleNotice(true));
+        }
+        QCOMPARE(b.simShow().size(), size_t(3));
+        QVERIFY(b.rig.apdus > 0);
+        QCOMPARE(b.unguardedApdus, 0);
+        QVERIFY(!b.poller.asleep);
+    }
+
     // A notice still queued when the window stopped the poller for good must not leave the
     // window waiting for a poller that will never suspend again.
     void noticeAfterThePollerStoppedDoesNotHang()

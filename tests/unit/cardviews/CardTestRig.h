@@ -7,6 +7,7 @@
 #include "vsim/VirtualReaderService.h"
 
 #include <algorithm>
+#include <functional>
 #include <cstdint>
 #include <iterator>
 #include <string>
@@ -86,6 +87,7 @@ public:
     uint32_t qvDoApdu(const uint8_t* command, uint32_t length, uint8_t* response, uint32_t* responseLength) override
     {
         ++apdus;
+        if (onApdu) onApdu();
         if (failRecord != 0 && length >= 4 && command[1] == VirtualCard::kReadRecord && command[2] == failRecord) {
             *responseLength = 0;
             return 0x80100069;  // the card was removed
@@ -98,6 +100,7 @@ public:
     uint8_t failRecord = 0;  // READ RECORD of this record fails; 0 = none
     int connects = 0;
     int apdus = 0;
+    std::function<void()> onApdu;  // runs before every card command
 };
 
 // Records what a card driver shows.
