@@ -91,6 +91,12 @@ void TdlgSetPassword::btnOKClick()
         Prompter::current().beep();
         return;
     }
+    // Verifying an empty PIN would only use up one of the card's attempts.
+    if (editOld_->text().isEmpty()) {
+        editOld_->setFocus();
+        Prompter::current().beep();
+        return;
+    }
     std::string oldPin = fromQ(editOld_->text());
     if (card_.verifyChv1(oldPin) != 0) {
         refused();

@@ -214,6 +214,23 @@ private slots:
         QVERIFY(prompter.shown.empty());
     }
 
+    // An empty old PIN would cost the card an attempt for nothing.
+    void changeDialogWithoutOldPinSendsNothing()
+    {
+        newCard();
+        TdlgSetPassword dialog(pinCard, state);
+        dialog.show();
+        QApplication::setActiveWindow(&dialog);
+        QTest::keyClicks(field(&dialog, "EditNew"), "5678");
+        QTest::keyClicks(field(&dialog, "EditNew2"), "5678");
+        dialog.btnOKClick();
+        QCOMPARE(prompter.beeps, 1);
+        QCOMPARE(QApplication::focusWidget(), field(&dialog, "EditOld"));
+        QCOMPARE(card->count(0x20) + card->count(0x24), 0u);
+        QCOMPARE(int(chv().attemptsLeft), 3);
+        QVERIFY(dialog.isVisible());
+    }
+
     void changeDialogEnterMovesOn()
     {
         newCard();
