@@ -21,11 +21,17 @@ if pidof pcscd >/dev/null && [ -S /run/pcscd/pcscd.comm ]; then
 else
   [ "$(id -u)" -eq 0 ] || skip "pcscd is not running and only root can start it"
   pcscd -f > "$state/pcscd.log" 2>&1 &
-  echo $! > "$state/pcscd.pid"
+  pcscd_pid=$!
+  echo $pcscd_pid > "$state/pcscd.pid"
+  # A socket left by a pcscd that was killed may exist already: also watch that ours stays up
+  # (it refuses to start while the pid file of another one names a live process).
   for _ in $(seq 50); do
+    kill -0 "$pcscd_pid" 2>/dev/null || skip "pcscd exited at once (see $state/pcscd.log)"
     [ -S /run/pcscd/pcscd.comm ] && break
     sleep 0.1
   done
+  sleep 0.3
+  kill -0 "$pcscd_pid" 2>/dev/null || skip "pcscd exited at once (see $state/pcscd.log)"
   [ -S /run/pcscd/pcscd.comm ] || skip "pcscd did not start (see $state/pcscd.log)"
 fi
 
