@@ -4,6 +4,10 @@
 
 bool FreeRecordSearch::isBlank(const Row& row)
 {
+    if (row.columns.size() > kStatusColumn) {
+        const std::string& status = row.columns[kStatusColumn];
+        if (!status.empty() && status != "0") return false;
+    }
     const std::size_t used = std::min<std::size_t>(row.columns.size(), kEntryColumns);
     return std::all_of(row.columns.begin(), row.columns.begin() + used, [](const std::string& text) {
         return text.find_first_not_of(' ') == std::string::npos;

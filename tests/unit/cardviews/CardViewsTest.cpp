@@ -203,6 +203,21 @@ TEST_F(CardViewsFixture, ReadMessagesKeepTheirStatusAndShowOnlyTexts)
     EXPECT_EQ(msgShow.text(1, 3), "1");
 }
 
+TEST_F(CardViewsFixture, AnUndecodableUsedMessageRecordIsNeverTakenForAFreeOne)
+{
+    views.geometry.messageCapacity = 3;
+    views.addReadMessage("Hello", "0912", "1");
+    views.addReadMessage("", "", "3");  // used, but its text could not be decoded
+    views.addReadMessage("", "", "0");  // free
+    views.messageCursor = 0;
+    EXPECT_EQ(views.addCardMessageRow(line("New", "0944")), CardViews::AddResult::Added);
+    EXPECT_EQ(msg.text(1, 3), "3");
+    EXPECT_EQ(msg.text(1, 0), "");
+    EXPECT_EQ(msg.text(2, 0), "New");
+    EXPECT_NE(views.addCardMessageRow(line("More", "0955")), CardViews::AddResult::Added);  // the card is full
+    EXPECT_EQ(msg.text(1, 3), "3");
+}
+
 TEST_F(CardViewsFixture, CheckModeScopeEndsWithTheCommand)
 {
     {
