@@ -96,8 +96,12 @@ bool PcStore::save(bool quiet) {
 }
 
 bool PcStore::saveAs(StoreKind mode, const std::string& path, bool quiet) {
-    (mode == StoreKind::Phone ? s_.phonePath : s_.messagePath) = path;
-    return save(quiet);
+    std::string& current = mode == StoreKind::Phone ? s_.phonePath : s_.messagePath;
+    const std::string previous = current;
+    current = path;
+    if (save(quiet)) return true;
+    current = previous;  // the file was not written there: keep working with the old one
+    return false;
 }
 
 bool PcStore::confirmOverwrite(const std::string& path) {

@@ -107,6 +107,17 @@ TEST(PcStore, SaveAsChangesOnlyThePathOfTheMode) {
     EXPECT_EQ(back.names(), (Lines{"Inbox", "H8"}));
 }
 
+TEST(PcStore, FailedSaveAsKeepsTheOldPath) {
+    Fixture f;
+    f.writeDefaults();
+    f.store.prepare();
+    const std::string oldMessage = f.messagePath;
+    f.pcChanged = true;
+    EXPECT_FALSE(f.store.saveAs(StoreKind::Message, f.data.file("no/such/dir/other.LSM"), true));
+    EXPECT_EQ(f.messagePath, oldMessage);
+    EXPECT_TRUE(f.pcChanged);
+}
+
 TEST(PcStore, FailedWritesOfEitherFileAreReportedAndStopTheCommand) {
     for (StoreKind broken : {StoreKind::Phone, StoreKind::Message}) {
         Fixture f;
