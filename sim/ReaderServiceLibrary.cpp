@@ -20,9 +20,17 @@ bool ReaderServiceLibrary::load(const std::string& path, std::string& error)
 
 void* ReaderServiceLibrary::resolve(void*& cache, const char* name)
 {
-    if (!cache && handle_) cache = ::dlsym(handle_, name);
-    if (!cache) Prompter::current().message(Prompter::Kind::Plain, "Warning", "QVSIMSC.DLL error.");
-    return cache;
+    void* found = nullptr;
+    bool report = false;
+    {
+        std::lock_guard lock(mutex_);  // the poller thread resolves too
+        if (!cache && handle_) cache = ::dlsym(handle_, name);
+        found = cache;
+        // Said once per missing entry point: the poller asks every two seconds.
+        report = !found && reported_.insert(name).second;
+    }
+    if (report) Prompter::current().message(Prompter::Kind::Plain, "Warning", "QVSIMSC.DLL error.");
+    return found;
 }
 
 uint32_t ReaderServiceLibrary::initQVSC(void* notify, uint32_t index)

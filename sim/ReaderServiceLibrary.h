@@ -1,6 +1,8 @@
 #pragma once
 #include "sim/ReaderService.h"
 
+#include <mutex>
+#include <set>
 #include <string>
 
 // The reader service loaded from a shared library (libQVSIMSC.so). Each entry point is looked
@@ -38,4 +40,6 @@ private:
     void* disconnect_ = nullptr;
     void* readerList_ = nullptr;
     void* apdu_ = nullptr;
+    std::set<std::string> reported_;  // missing entry points already reported
+    std::mutex mutex_;
 };

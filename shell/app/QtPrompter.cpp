@@ -9,10 +9,18 @@
 #include <QFontDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QThread>
 #include <QUrl>
 
 Prompter::Answer QtPrompter::message(Kind kind, const std::string& caption, const std::string& text)
 {
+    // Windows live on the GUI thread: a message from another thread is shown there.
+    if (qApp && QThread::currentThread() != qApp->thread()) {
+        Answer answer = Answer::Ok;
+        QMetaObject::invokeMethod(
+            qApp, [&] { answer = message(kind, caption, text); }, Qt::BlockingQueuedConnection);
+        return answer;
+    }
     QMessageBox box(parent_);
     box.setWindowTitle(toQ(caption));
     // Texts join their lines with CR, which Qt would draw as a blank; never read them as markup.

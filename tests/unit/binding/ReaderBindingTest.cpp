@@ -76,6 +76,7 @@ TEST_F(ReaderBindingTest, MissingEntryPointWarnsAndFails)
     uint8_t resp[300] = {};
     uint32_t len = sizeof resp;
     EXPECT_NE(ReaderBinding::doApdu(cmd, sizeof cmd, resp, &len), 0u);
+    EXPECT_NE(ReaderBinding::doApdu(cmd, sizeof cmd, resp, &len), 0u);  // said once, not at every call
     ASSERT_EQ(prompter.shown.size(), 1u);
     EXPECT_EQ(prompter.shown[0].text, "QVSIMSC.DLL error.");
     EXPECT_EQ(prompter.shown[0].caption, "Warning");
