@@ -71,6 +71,7 @@ void Log::start(std::string_view name, bool append, const std::string& baseDir, 
     if (!dir.empty() && given.is_relative()) dir = withSlash(baseDir) + dir;
     if (dir.empty() || !isDirectory(dir)) dir = fallbackDir;
     std::string stem = given.stem().string();
+    std::string failure;
     {
         std::lock_guard lock(logMutex);
         logFile = withSlash(dir) + stem + ".LOG";
@@ -80,9 +81,11 @@ void Log::start(std::string_view name, bool append, const std::string& baseDir, 
             int err = errno;
             char desc[300];
             std::snprintf(desc, sizeof desc, "Error Code : %d, %s", err, std::strerror(err));
-            Prompter::current().message(Prompter::Kind::Plain, "", "Can not delete " + logFile + "!\r\n" + desc);
+            failure = "Can not delete " + logFile + "!\r\n" + desc;
         }
     }
+    // Outside the lock: whatever runs while the box is open may write log lines.
+    if (!failure.empty()) Prompter::current().message(Prompter::Kind::Plain, "", failure);
     std::time_t now = std::time(nullptr);
     std::tm tm {};
     localtime_r(&now, &tm);
