@@ -49,11 +49,18 @@ class StartUpTest : public QObject {
         return false;
     }
 
-    static void startFirst(QProcess& first, const QProcessEnvironment& env, const QString& program)
+    // Starts a copy keeping its files in `home` and waits until its window exists.
+    bool startCopy(QProcess& copy, const ScratchDir& home) const
     {
-        first.setProcessEnvironment(env);
-        first.start(program, {});
-        QVERIFY(first.waitForStarted());
+        copy.setProcessEnvironment(environment(home));
+        copy.start(program(), {});
+        return copy.waitForStarted() && waitForLog(home, "CreateForm");
+    }
+
+    static void stopCopy(QProcess& copy)
+    {
+        copy.kill();
+        copy.waitForFinished();
     }
 
 private slots:
@@ -62,10 +69,8 @@ private slots:
         ScratchDir home;
         home.write("Debug/Quillon.LOG", "previous run\r\n");
         QProcess first;
-        startFirst(first, environment(home), program());
-        QVERIFY(waitForLog(home, "CreateForm"));
-        first.kill();
-        first.waitForFinished();
+        QVERIFY(startCopy(first, home));
+        stopCopy(first);
 
         QStringList lines = readLog(home).split("\r\n");
         QVERIFY(lines.size() >= 7);
@@ -86,8 +91,7 @@ private slots:
         ScratchDir home;
         home.write("Debug/Quillon.LOG", "");
         QProcess first;
-        startFirst(first, environment(home), program());
-        QVERIFY(waitForLog(home, "CreateForm"));
+        QVERIFY(startCopy(first, home));
 
         QProcess second;
         second.setProcessEnvironment(environment(home));
@@ -105,8 +109,7 @@ private slots:
         QVERIFY(!log.contains("CheckPrevInst::End"));
         QVERIFY(!log.contains("CreateForm"));  // the second copy's fresh log has no window of its own
         QCOMPARE(first.state(), QProcess::Running);
-        first.kill();
-        first.waitForFinished();
+        stopCopy(first);
     }
 
     void crashedFirstCopyBlocksNothing()
@@ -114,17 +117,14 @@ private slots:
         ScratchDir home;
         home.write("Debug/Quillon.LOG", "");
         QProcess first;
-        startFirst(first, environment(home), program());
-        QVERIFY(waitForLog(home, "CreateForm"));
+        QVERIFY(startCopy(first, home));
         ::kill(static_cast<pid_t>(first.processId()), SIGKILL);
         first.waitForFinished();
 
         QProcess next;
-        startFirst(next, environment(home), program());
-        QVERIFY(waitForLog(home, "CreateForm"));
+        QVERIFY(startCopy(next, home));
         QVERIFY(!readLog(home).contains("CheckPrevInst::Halt"));
-        next.kill();
-        next.waitForFinished();
+        stopCopy(next);
     }
 
     void missingReaderServiceIsReported()
